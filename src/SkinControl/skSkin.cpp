@@ -1,0 +1,1 @@
+#include "SkinControl/skSkin.h"

@@ -1,0 +1,6 @@
+#include "platform/Application.h"
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    return 0;
+}
