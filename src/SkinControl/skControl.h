@@ -36,18 +36,22 @@ public:
     // What the user event puts into the action (the runtime's ControlAction).
     virtual TActionValue ActionValue() const { return {}; }
 
+    // The widget that a container's children are placed in (a scroll box's
+    // content widget); the control itself for every other type.
+    virtual QWidget* ChildParent() { return skWidget(); }
+
     // The skin element the control draws itself with; style sheets select
     // on the dynamic property "skin".
     QString SkinObject() const { return skinObject; }
     void SetSkinObject(const QString& name);
 
+    // The widget this mixin belongs to.
+    virtual QWidget* skWidget() = 0;
+
 protected:
     void raiseAction(QObject* sender) {
         if (OnAction) OnAction(sender);
     }
-    // The widget this mixin belongs to.
-    virtual QWidget* skWidget() = 0;
-
 private:
     QString skinObject;
 };

@@ -5,6 +5,7 @@ const TPropertyTable* PropertyTable(const QString& type) {
         QHash<QString, TPropertyTable> t;
         RegisterFormKeys(t);
         RegisterControlKeys(t);
+        RegisterEditorKeys(t);
         return t;
     }();
     auto it = tables.constFind(type);

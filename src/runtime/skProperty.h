@@ -24,4 +24,5 @@ const TPropertyTable* PropertyTable(const QString& type);
 
 // Registration of the tables, one function per group of types.
 void RegisterFormKeys(QHash<QString, TPropertyTable>& tables);
-void RegisterControlKeys(QHash<QString, TPropertyTable>& tables);
+void RegisterControlKeys(QHash<QString, TPropertyTable>& tables); // buttons, containers, labels
+void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables);  // editors, lists, pictures, the rest
