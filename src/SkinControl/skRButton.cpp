@@ -1,0 +1,3 @@
+#include "SkinControl/skRButton.h"
+
+TSkRadioButton::TSkRadioButton(QWidget* parent) : QRadioButton(parent) {}

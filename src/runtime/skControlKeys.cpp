@@ -1,0 +1,3 @@
+#include "runtime/skProperty.h"
+
+void RegisterControlKeys(QHash<QString, TPropertyTable>& tables) {}
