@@ -88,4 +88,10 @@ void QtPlatform::restartProgram() {
     exitProgram(0);
 }
 
-void QtPlatform::exitProgram(int code) { std::exit(code); }
+void QtPlatform::exitProgram(int code) {
+    // Leaves every running event loop, so that the main window is destroyed
+    // in order and saves what it keeps; the queued call covers a request
+    // made before the main loop runs.
+    QCoreApplication::exit(code);
+    QMetaObject::invokeMethod(qApp, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
+}

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QProgressBar>
 #include <QString>
 #include <QStringList>
 #include <functional>
