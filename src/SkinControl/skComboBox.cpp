@@ -1,0 +1,61 @@
+#include "SkinControl/skComboBox.h"
+
+#include <QLineEdit>
+#include <QWheelEvent>
+
+TSkComboBox::TSkComboBox(QWidget* parent) : QComboBox(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setInsertPolicy(QComboBox::NoInsert);
+    setEditable(true);
+    watchEdits();
+    // Only the user's changes run the action: a programmatic selection (the
+    // `load` key, the combo_load verb) does not.
+    connect(this, &QComboBox::activated, this, [this] { raiseAction(this); });
+}
+
+void TSkComboBox::watchEdits() {
+    // Qt makes a new line edit each time the box becomes editable.
+    QLineEdit* edit = lineEdit();
+    if (!edit || edit == watchedEdit) return;
+    watchedEdit = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this] { raiseAction(this); });
+}
+
+void TSkComboBox::LoadFromLines(const QStringList& lines) {
+    if (lines.isEmpty()) return;
+    clear();
+    for (const QString& line : lines) {
+        const qsizetype cut = line.indexOf(u';');
+        const QString caption = cut < 0 ? line : line.left(cut);
+        if (caption.isEmpty()) continue;
+        addItem(caption, cut < 0 ? QString() : line.mid(cut + 1));
+    }
+}
+
+void TSkComboBox::LoadFromFile(const QString& file) {
+    // TODO(thin): read the lines through the archive once its text loader exists.
+    Q_UNUSED(file);
+}
+
+void TSkComboBox::SetReadOnly(bool on) {
+    setEditable(!on);
+    watchEdits();
+}
+
+QString TSkComboBox::SelectedValue() const {
+    const int i = currentIndex();
+    return i < 0 ? QString() : itemData(i).toString();
+}
+
+TActionValue TSkComboBox::ActionValue() const {
+    TActionValue v;
+    v.dispatch = isEditable() || currentIndex() >= 0;
+    v.hasValue = true;
+    v.value = SelectedValue();
+    v.append = false;
+    return v;
+}
+
+void TSkComboBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}

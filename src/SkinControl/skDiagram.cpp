@@ -1,0 +1,3 @@
+#include "SkinControl/skDiagram.h"
+
+TskDiagram::TskDiagram(QWidget* parent) : QWidget(parent) {}

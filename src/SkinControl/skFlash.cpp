@@ -1,0 +1,3 @@
+#include "SkinControl/skFlash.h"
+
+TSkFlash::TSkFlash(QWidget* parent) : QWidget(parent) {}

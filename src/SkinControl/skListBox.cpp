@@ -1,0 +1,47 @@
+#include "SkinControl/skListBox.h"
+
+TSkListBox::TSkListBox(QWidget* parent) : QListWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { raiseAction(this); });
+}
+
+void TSkListBox::AddItem(const QString& caption, const QString& value) {
+    auto* item = new QListWidgetItem(caption, this);
+    item->setData(Qt::UserRole, value);
+}
+
+void TSkListBox::LoadFromLines(const QStringList& lines) {
+    if (lines.isEmpty()) return;
+    setUpdatesEnabled(false);
+    clear();
+    static const QString separator = QStringLiteral("#;#");
+    for (const QString& line : lines) {
+        const qsizetype cut = line.indexOf(separator);
+        AddItem(cut < 0 ? line : line.left(cut), cut < 0 ? QString() : line.mid(cut + separator.size()));
+    }
+    setUpdatesEnabled(true);
+}
+
+void TSkListBox::LoadFromFile(const QString& file) {
+    // TODO(thin): read the lines through the archive once its text loader exists.
+    Q_UNUSED(file);
+}
+
+QString TSkListBox::ValueOf(int index) const {
+    const QListWidgetItem* it = item(index);
+    return it ? it->data(Qt::UserRole).toString() : QString();
+}
+
+void TSkListBox::SetMultiSelect(bool on) {
+    setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+TActionValue TSkListBox::ActionValue() const {
+    TActionValue v;
+    const int row = currentRow();
+    v.value = ValueOf(row);
+    v.dispatch = row >= 0 && row < count() && !v.value.isEmpty();
+    v.hasValue = true;
+    v.append = true;
+    return v;
+}
