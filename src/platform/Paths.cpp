@@ -56,32 +56,31 @@ QString RelativeToApp(const QString& path) {
 }
 
 QString ResolveRelative(const QString& path, const QString& base) {
-    QString b = base.isEmpty() ? AppFolder() : base;
     if (path.isEmpty() || IsAbsoluteName(path)) return path;
-    b = AddSlash(NativePath(b));
-    QString p = NativePath(path);
+    QString b = AddSlash(NativePath(base.isEmpty() ? AppFolder() : base));
+    // Each ".." takes back the folder before it, or climbs one folder of the
+    // base when nothing of the path is left to take back; "." and doubled
+    // separators drop out.
+    const QStringList parts = NativePath(path).split('/');
+    QStringList kept;
     int levels = 0;
-    // Each "../" that leaves something after it climbs one folder; the text
-    // before it is discarded.
-    for (;;) {
-        const int at = p.indexOf(QLatin1String("../"));
-        if (at < 0) break;
-        p = p.mid(at + 3);
-        if (!p.isEmpty()) ++levels;
-    }
-    if (levels > 0) {
-        QString folder = DropSlash(b);
-        for (int i = 0; i < levels; ++i) {
-            const int cut = folder.lastIndexOf('/');
-            if (cut <= 0) {
-                folder = cut == 0 ? QString() : folder;
-                break;
-            }
-            folder.truncate(cut);
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part == QLatin1String("..")) {
+            if (kept.isEmpty()) ++levels;
+            else kept.removeLast();
+        } else if (part != QLatin1String(".") && (!part.isEmpty() || i == parts.size() - 1)) {
+            kept << part;
         }
-        b = folder + '/';
     }
-    return b + p;
+    for (int i = 0; i < levels; ++i) {
+        const QString folder = DropSlash(b);
+        // Nothing lies above the root or a drive.
+        if (folder.isEmpty() || (folder.size() == 2 && folder[1] == ':')) break;
+        const qsizetype cut = folder.lastIndexOf('/');
+        b = cut < 0 ? QString() : folder.left(cut + 1);
+    }
+    return b + kept.join('/');
 }
 
 QString NativePath(const QString& name) {
