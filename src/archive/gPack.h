@@ -24,9 +24,12 @@ constexpr uint8_t ArchiveKeyByte = 0xA7;
 
 bool OpenArchive(const QString& name);
 void CloseArchive();
-// Directory index of an entry (last record wins), or -1.
+// Directory index of an entry (last record wins), or -1. The request is
+// lower-cased and "/" taken as "\"; stored names are compared as stored.
 int FindEntry(const QString& name);
-// The bytes of entry index (unscrambled); empty for index < 0.
+// Replaces stream by the bytes of entry index (unscrambled); empty for an
+// index outside the directory. An entry reaching past the end of the archive
+// is cut to the bytes that are there.
 void ReadEntry(QByteArray& stream, int index);
 // The file called name, from the archive or else from disk; a file found
 // nowhere shows "Не найден файл \r\n" + name and leaves the stream empty.

@@ -4,6 +4,7 @@
 // and keys match without regard to letter case; the first of two equal
 // sections or keys wins.
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -29,12 +30,14 @@ public:
 
 private:
     TPakIniFile() = default;
-    void parse(const QStringList& lines);
+    void parse(const QString& text);
     struct Section {
         QString name;
         std::vector<std::pair<QString, QString>> values;
+        QHash<QString, int> keyIndex;  // lower-cased key -> its first value
     };
     const Section* find(const QString& section) const;
     std::vector<Section> sections;
+    QHash<QString, int> sectionIndex;  // lower-cased name -> its first section
     QString fileName;
 };

@@ -1,0 +1,94 @@
+#include "archive/uIniFiles.h"
+
+#include "archive/gPack.h"
+#include "archive/gPackUtils.h"
+
+namespace {
+// Trims blanks and control characters (code <= 32) at both ends, as the
+// description files expect; a no-break space stays part of the text.
+QStringView trimBlanks(QStringView s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b].unicode() <= ' ') ++b;
+    while (e > b && s[e - 1].unicode() <= ' ') --e;
+    return s.sliced(b, e - b);
+}
+} // namespace
+
+TPakIniFile::TPakIniFile(const QString& name) : fileName(name) { parse(DecodeText(LoadFile(name))); }
+
+TPakIniFile TPakIniFile::FromText(const QString& text) {
+    TPakIniFile ini;
+    ini.parse(text);
+    return ini;
+}
+
+void TPakIniFile::parse(const QString& text) {
+    const QStringView all(text);
+    Section* current = nullptr;
+    qsizetype start = 0;
+    const qsizetype n = all.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && all[end] != '\r' && all[end] != '\n') ++end;
+        const QStringView line = trimBlanks(all.sliced(start, end - start));
+        start = end + 1;
+        if (line.isEmpty() || line[0] == ';') continue;
+        if (line[0] == '[' && line.back() == ']' && line.size() >= 2) {
+            Section section;
+            section.name = trimBlanks(line.sliced(1, line.size() - 2)).toString();
+            const QString key = section.name.toLower();
+            sections.push_back(std::move(section));
+            if (!sectionIndex.contains(key)) sectionIndex.insert(key, static_cast<int>(sections.size() - 1));
+            current = &sections.back();
+            continue;
+        }
+        if (!current) continue;
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0) continue;
+        QString key = trimBlanks(line.first(eq)).toString();
+        QString value = trimBlanks(line.sliced(eq + 1)).toString();
+        const QString lower = key.toLower();
+        if (!current->keyIndex.contains(lower)) current->keyIndex.insert(lower, static_cast<int>(current->values.size()));
+        current->values.emplace_back(std::move(key), std::move(value));
+    }
+}
+
+const TPakIniFile::Section* TPakIniFile::find(const QString& section) const {
+    const auto it = sectionIndex.constFind(section.toLower());
+    return it == sectionIndex.cend() ? nullptr : &sections[static_cast<size_t>(*it)];
+}
+
+QStringList TPakIniFile::ReadSections() const {
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(sections.size()));
+    for (const Section& s : sections) names.append(s.name);
+    return names;
+}
+
+QStringList TPakIniFile::ReadSection(const QString& section) const {
+    QStringList keys;
+    if (const Section* s = find(section))
+        for (const auto& [key, value] : s->values) keys.append(key);
+    return keys;
+}
+
+QStringList TPakIniFile::ReadSectionValues(const QString& section) const {
+    QStringList lines;
+    if (const Section* s = find(section))
+        for (const auto& [key, value] : s->values) lines.append(key + '=' + value);
+    return lines;
+}
+
+QString TPakIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
+    const Section* s = find(section);
+    if (!s) return def;
+    const auto it = s->keyIndex.constFind(key.toLower());
+    return it == s->keyIndex.cend() ? def : s->values[static_cast<size_t>(*it)].second;
+}
+
+bool TPakIniFile::SectionExists(const QString& section) const { return find(section) != nullptr; }
+
+bool TPakIniFile::ValueExists(const QString& section, const QString& key) const {
+    const Section* s = find(section);
+    return s && s->keyIndex.contains(key.toLower());
+}
