@@ -1,6 +1,6 @@
 #pragma once
-// A text label that can shorten its caption word by word, wrap, size itself
-// to its text and look like a link.
+// A text label that can shorten its caption word by word to fit its width,
+// wrap, size itself to its text and look like a link.
 
 #include "SkinControl/skControl.h"
 
@@ -11,25 +11,35 @@ class TSkLabel : public QLabel, public TSkControl {
 public:
     explicit TSkLabel(QWidget* parent);
 
+    // Sets the full caption and lays it out again (ApplyCaption).
     void SetCaption(const QString& caption);
-    QString Caption() const { return caption; }
+    QString Caption() const { return fullCaption; }
 
-    // Longest caption length shown; 0: no limit.
-    int CutLength() const { return cutLength; }
-    void SetCutLength(int length);
+    // On: the caption is shortened word by word, with "...", to fit the width.
+    bool CutLength() const { return cutLength; }
+    void SetCutLength(bool on);
+    // Shows the full caption, or as many leading words as fit followed by "...".
+    void ApplyCaption();
     void SetWordWrap(bool on);
-    void SetAutoSize(bool on);
+    // On: the label sizes itself to its caption (height only when wrapping).
     bool AutoSize() const { return autoSize; }
-    // A link look (underlined, pointing-hand cursor); empty removes it.
-    void SetUrl(const QString& url);
-    QString Url() const { return url; }
+    void SetAutoSize(bool on);
+    // Underlined pure blue text and a pointing-hand cursor, or plain text.
+    bool UrlLook() const { return urlLook; }
+    void SetUrlLook(bool on);
 
     QWidget* skWidget() override { return this; }
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
 private:
-    void updateText();
-    QString caption;
-    QString url;
-    int cutLength = 0;
+    QString fittedCaption() const;
+    void fitToText();
+    QString fullCaption;
+    bool cutLength = false;
     bool autoSize = true;
+    bool urlLook = false;
+    bool fitting = false;
 };

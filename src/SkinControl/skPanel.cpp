@@ -1,11 +1,56 @@
 #include "SkinControl/skPanel.h"
 
-TSkPanel::TSkPanel(QWidget* parent) : QFrame(parent) {}
-void TSkPanel::SetWidthText(const QString&) {}
-void TSkPanel::SetHeightText(const QString&) {}
-void TSkPanel::ApplyPercentSize() {}
-void TSkPanel::SetCenterHorz(bool on) { CenterHorz = on; }
-void TSkPanel::SetCenterVert(bool on) { CenterVert = on; }
-void TSkPanel::Recenter() {}
-void TSkPanel::ShowOrHide() {}
-void TSkPanel::mouseDoubleClickEvent(QMouseEvent*) { raiseAction(this); }
+#include "SkinControl/skPanelLayout.h"
+
+#include <QMouseEvent>
+
+TSkPanel::TSkPanel(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setLineWidth(0);
+}
+
+void TSkPanel::SetWidthText(const QString& value) {
+    int n = 0;
+    if (PanelLayout::ParseSizeText(value, n)) {
+        WidthPercent = n;
+        ApplyPercentSize();
+    } else {
+        ControlLayout::SetWidth(this, n);
+    }
+}
+
+void TSkPanel::SetHeightText(const QString& value) {
+    int n = 0;
+    if (PanelLayout::ParseSizeText(value, n)) {
+        HeightPercent = n;
+        ApplyPercentSize();
+    } else {
+        ControlLayout::SetHeight(this, n);
+    }
+}
+
+void TSkPanel::ApplyPercentSize() { PanelLayout::ApplyPercent(this, WidthPercent, HeightPercent); }
+
+void TSkPanel::SetCenterHorz(bool on) {
+    CenterHorz = on;
+    if (on) Recenter();
+}
+
+void TSkPanel::SetCenterVert(bool on) {
+    CenterVert = on;
+    if (on) Recenter();
+}
+
+void TSkPanel::Recenter() { PanelLayout::Recenter(this, CenterHorz, CenterVert); }
+
+void TSkPanel::ShowOrHide() { PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved); }
+
+void TSkPanel::SetBevel(bool on) {
+    setFrameStyle(on ? (QFrame::StyledPanel | QFrame::Raised) : QFrame::NoFrame);
+    setLineWidth(on ? 1 : 0);
+}
+
+void TSkPanel::mouseDoubleClickEvent(QMouseEvent* e) {
+    QFrame::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton) raiseAction(this);
+}

@@ -18,6 +18,7 @@ public:
     bool CenterVert = false;
     int SavedLeft = 0;      // position remembered by ShowOrHide
     int SavedTop = 0;
+    bool PositionSaved = false;  // ShowOrHide has hidden it at least once
 
     // "50%" stores a percentage and applies it; a number sets the size.
     // Raises EConvertError on anything else.
@@ -29,6 +30,8 @@ public:
     void Recenter();
     // Toggles visibility; shown again, the panel returns to where it stood.
     void ShowOrHide();
+    // A styled raised frame around the panel, or none (the default).
+    void SetBevel(bool on);
 
     QWidget* skWidget() override { return this; }
 

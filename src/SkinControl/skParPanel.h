@@ -18,6 +18,7 @@ public:
     bool CenterVert = false;
     int SavedLeft = 0;
     int SavedTop = 0;
+    bool PositionSaved = false;  // ShowOrHide has hidden it at least once
 
     void SetWidthText(const QString& value);
     void SetHeightText(const QString& value);
@@ -29,6 +30,8 @@ public:
     void SetCenterVert(bool on) override;
     void Recenter();
     void ShowOrHide();
+    // Fills the panel with a colour (the key `color`).
+    void SetColor(const QColor& color);
 
     QWidget* skWidget() override { return this; }
 

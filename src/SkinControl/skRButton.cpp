@@ -1,3 +1,5 @@
 #include "SkinControl/skRButton.h"
 
-TSkRadioButton::TSkRadioButton(QWidget* parent) : QRadioButton(parent) {}
+TSkRadioButton::TSkRadioButton(QWidget* parent) : QRadioButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}

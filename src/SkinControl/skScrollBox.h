@@ -1,6 +1,6 @@
 #pragma once
 // A scrolling container: children go into a content widget that grows to
-// hold them all, and the box scrolls over it.
+// hold them all (the scroll range), and the box scrolls over it.
 
 #include "SkinControl/skControl.h"
 
@@ -11,17 +11,20 @@ class TSkScrollBox : public QScrollArea, public TSkControl {
 public:
     explicit TSkScrollBox(QWidget* parent);
 
-    QWidget* ChildParent() override;
+    QWidget* ChildParent() override { return content; }
     QWidget* skWidget() override { return this; }
 
-    // Grows or shrinks the content widget to the children's extent (at least
-    // the viewport's size).
+    // Sizes the content widget to the extent of its children, at least the
+    // viewport's size.
     void UpdateContentSize();
+    // The background behind the children (the key `color`).
+    void SetColor(const QColor& color);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
 
 private:
     QWidget* content;
+    bool updating = false;
 };

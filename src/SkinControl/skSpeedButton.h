@@ -18,7 +18,8 @@ public:
     QString HintDown;      // hint while pressed
     QString HintUp;        // hint while released
 
-    // Group of buttons in one parent of which at most one is pressed; 0: none.
+    // Buttons with the same non-zero group in one parent act as one set of
+    // which one is down; 0: no group.
     int GroupIndex() const { return groupIndex; }
     void SetGroupIndex(int index);
     // A button of a group that may be released by clicking it again.
@@ -32,9 +33,14 @@ public:
     void ShowOrHide();
     // Shows a drop-down arrow that opens the menu; null removes it.
     void SetMenu(QMenu* menu);
+    // Transparent: the parent shows through where the button draws no face.
+    void SetTransparent(bool on);
 
     TActionValue ActionValue() const override;
     QWidget* skWidget() override { return this; }
+
+protected:
+    void nextCheckState() override;
 
 private:
     void releaseOthersInGroup();
