@@ -34,6 +34,9 @@ public:
 
 class TSkForm : public QDialog {
     Q_OBJECT
+    // Colour of the border around the title bar and client area; skins set
+    // it with "TSkForm { qproperty-frameColor: ... }".
+    Q_PROPERTY(QColor frameColor READ FrameColor WRITE SetFrameColor)
 public:
     explicit TSkForm(QWidget* owner = nullptr);
     ~TSkForm() override;
@@ -91,6 +94,15 @@ public:
     // The window's skin: a style sheet applied to the whole window.
     void SetSkinStyleSheet(const QString& css);
     void SetSkinObject(const QString& name);
+    // The look of the frame and title bar without a skin.
+    static QString DefaultStyleSheet();
+    QColor FrameColor() const;
+    void SetFrameColor(const QColor& color);
+    // False while frame painting is switched off.
+    bool FramePainting() const;
+    TSkTitleBar* TitleBar() const { return titleBar; }
+    // Centres the window on its screen (on the owner's screen when it has one).
+    void CenterOnScreen();
 
     // Modal result, as the original platform's: 0 while open.
     int ModalResult() const { return modalResult; }
@@ -118,9 +130,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void reject() override;
+    void done(int r) override;
 
 private:
+    void updateButtons();
+    int borderWidth() const;
+    void layoutFrame();
+    Qt::Edges edgesAt(const QPoint& pos) const;
+    bool canBodyDrag(Qt::MouseButton button) const;
+    void startMove(const QPoint& globalPos);
+    void startResize(Qt::Edges edges, const QPoint& globalPos);
+    void followDrag(const QPoint& globalPos);
+    void playShowEffect();
+
     struct Private;
     std::unique_ptr<Private> d;
     TSkNotebook* notebook = nullptr;
