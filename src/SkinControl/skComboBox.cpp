@@ -1,5 +1,7 @@
 #include "SkinControl/skComboBox.h"
 
+#include "archive/gPackUtils.h"
+
 #include <QLineEdit>
 #include <QWheelEvent>
 
@@ -33,8 +35,7 @@ void TSkComboBox::LoadFromLines(const QStringList& lines) {
 }
 
 void TSkComboBox::LoadFromFile(const QString& file) {
-    // TODO(thin): read the lines through the archive once its text loader exists.
-    Q_UNUSED(file);
+    LoadFromLines(LoadTextList(file));
 }
 
 void TSkComboBox::SetReadOnly(bool on) {

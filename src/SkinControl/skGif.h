@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+class QBuffer;
 class QMovie;
 
 class TSkGif : public QLabel, public TSkControl {
@@ -12,6 +13,9 @@ class TSkGif : public QLabel, public TSkControl {
 public:
     explicit TSkGif(QWidget* parent);
 
+    // Reads the animation through the archive and starts it; the name loaded
+    // last, or an empty name, is ignored.
+    void Load(const QString& name);
     QString MediaFileName;   // the name loaded last
     QMovie* Movie() const { return movie; }
 
@@ -19,4 +23,5 @@ public:
 
 private:
     QMovie* movie;
+    QBuffer* data = nullptr;
 };

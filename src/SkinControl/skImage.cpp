@@ -1,8 +1,20 @@
 #include "SkinControl/skImage.h"
 
+#include "archive/gPackUtils.h"
+
 #include <QMouseEvent>
+#include <QPixmap>
 
 TSkImage::TSkImage(QWidget* parent) : QLabel(parent) {}
+
+void TSkImage::SetFile(const QString& name) {
+    if (name.isEmpty() || name == fileName) return;
+    fileName = name;
+    const QImage picture = LoadPicture(name);
+    if (picture.isNull()) return;
+    setPixmap(QPixmap::fromImage(picture));
+    resize(picture.size());
+}
 
 void TSkImage::SetFit(bool on) {
     fit = on;

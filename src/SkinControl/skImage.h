@@ -11,6 +11,12 @@ class TSkImage : public QLabel, public TSkControl {
 public:
     explicit TSkImage(QWidget* parent);
 
+    // Shows a picture file read through the archive; the name already shown,
+    // or an empty name, is ignored. A picture that cannot be read leaves the
+    // previous one.
+    void SetFile(const QString& name);
+    QString FileName() const { return fileName; }
+
     bool Fit() const { return fit; }
     void SetFit(bool on);
     // Fitting off for a while (around closing and maximising), then back.
@@ -23,6 +29,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QString fileName;
     bool fit = false;
     bool suspended = false;
     bool savedFit = false;

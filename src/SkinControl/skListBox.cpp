@@ -1,5 +1,7 @@
 #include "SkinControl/skListBox.h"
 
+#include "archive/gPackUtils.h"
+
 TSkListBox::TSkListBox(QWidget* parent) : QListWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { raiseAction(this); });
@@ -23,8 +25,7 @@ void TSkListBox::LoadFromLines(const QStringList& lines) {
 }
 
 void TSkListBox::LoadFromFile(const QString& file) {
-    // TODO(thin): read the lines through the archive once its text loader exists.
-    Q_UNUSED(file);
+    LoadFromLines(LoadTextList(file));
 }
 
 QString TSkListBox::ValueOf(int index) const {

@@ -84,10 +84,12 @@ void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
     // The player has no place of its own: its anchor has nothing to move.
     tables["media"]["anchor"] = [](TPropertyContext&, const QString&) {};
     tables["gif"] = sharedKeys(Anchor);
+    tables["gif"]["load"] = [](TPropertyContext& c, const QString& v) { as<TSkGif>(c)->Load(v); };
     tables["progress_bar"] = sharedKeys(Anchor | Hint);
     tables["track_bar"] = sharedKeys(Anchor | Action | Hint | Skin);
 
     TPropertyTable& image = tables["image"] = sharedKeys(Anchor | Action);
+    image["load"] = [](TPropertyContext& c, const QString& v) { as<TSkImage>(c)->SetFile(v); };
     image["scale"] = [](TPropertyContext& c, const QString& v) { as<TSkImage>(c)->SetFit(TextToBool(v, false)); };
 
     tables["pic"] = sharedKeys(Anchor | Skin);

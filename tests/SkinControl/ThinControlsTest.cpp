@@ -22,7 +22,10 @@
 #include "SkinControl/skTreeView.h"
 #include "SkinControl/skTreeViewEx.h"
 
+#include "support/TestSupport.h"
+
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMediaPlayer>
 #include <QMouseEvent>
@@ -429,6 +432,29 @@ TEST(ThinControlItems, ComboAndListBoxFilesGiveCaptionsAndHiddenValues) {
     EXPECT_EQ(list->count(), 4);
 }
 
+TEST(ThinControlItems, ItemFilesAreReadThroughTheLoader) {
+    TempAppFolder folder;
+    RecordingPlatformGuard rec;
+    folder.writeText("data\\parts.txt", "Двигатель;data\\engine.htm\r\nТормоза;data\\brakes.htm\r\n");
+    folder.writeText("list.txt", "Первый#;#1\nВторой\n");
+    QWidget parent;
+    auto* combo = new TSkComboBox(&parent);
+    combo->LoadFromFile("data\\parts.txt");
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(0), "Двигатель") << "item files are cp1251";
+    combo->setCurrentIndex(1);
+    EXPECT_EQ(combo->SelectedValue(), "data\\brakes.htm");
+    combo->LoadFromFile("missing.txt");
+    EXPECT_EQ(combo->count(), 2) << "a file found nowhere keeps the items";
+    EXPECT_EQ(rec->shown().size(), 1);
+
+    auto* list = new TSkListBox(&parent);
+    list->LoadFromFile("list.txt");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "Второй");
+    EXPECT_EQ(list->ValueOf(0), "1");
+}
+
 TEST(ThinControlEditors, SpinEditKeepsItsBoundsInKeyOrder) {
     QWidget parent;
     struct Row {
@@ -478,6 +504,31 @@ TEST(ThinControlEditors, DigitsOnlyAndBlockedTyping) {
     edit->setCursorPosition(2);
     key(edit, Qt::Key_B, "b");
     EXPECT_EQ(edit->text(), "23b");
+}
+
+TEST(ThinControlPictures, PicturesAndAnimationsLoadEachNameOnce) {
+    TempAppFolder folder;
+    RecordingPlatformGuard rec;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(folder.path() + "pic.bmp", "BMP"));
+    QWidget parent;
+    TSkImage image(&parent);
+    image.SetFile("pic.bmp");
+    EXPECT_EQ(image.FileName(), "pic.bmp");
+    EXPECT_EQ(image.pixmap().size(), QSize(40, 30));
+    EXPECT_EQ(image.size(), QSize(40, 30));
+    image.SetFile("broken.bmp");
+    EXPECT_EQ(image.pixmap().size(), QSize(40, 30)) << "a picture that cannot be read keeps the previous one";
+    rec->clear();
+    image.SetFile("broken.bmp");
+    EXPECT_TRUE(rec->shown().isEmpty()) << "the name shown is not loaded again";
+
+    TSkGif gif(&parent);
+    gif.Load("missing.gif");
+    gif.Load("missing.gif");
+    EXPECT_EQ(rec->texts("message").size() + rec->texts("error").size(), 1) << "the same name is read once";
+    EXPECT_EQ(gif.MediaFileName, "missing.gif");
 }
 
 TEST(ThinControlPictures, SuspendedFitComesBackOnlyAfterASuspension) {

@@ -99,6 +99,29 @@ TEST(EditorKeys, EditorAndListKeys) {
     EXPECT_TRUE(b.object<TSkImage>("img")->Fit());
 }
 
+TEST(EditorKeys, LoadKeysReadItemFiles) {
+    TempAppFolder folder;
+    folder.writeText("items.txt", "One;1\nTwo;2\n");
+    folder.writeText("empty.txt", "");
+    folder.writeText("list.txt", "A#;#a\nB#;#b\n");
+    RecordingPlatformGuard rec;
+    TfrmFORM form;
+    folder.writeText("test.txt", "[main]\ntype=form\n[combo]\ntype=combo_box\nread_only=1\nload=items.txt\n"
+                                 "[none]\ntype=combo_box\nload=empty.txt\n[list]\ntype=list_box\nload=list.txt\n");
+    TSkStract rt(&form, "test.txt");
+    rt.Build();
+    auto* combo = rt.GetComboBox("combo");
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->currentIndex(), 0) << "loading selects the first item";
+    EXPECT_EQ(combo->SelectedValue(), "1");
+    EXPECT_EQ(rt.GetComboBox("none")->count(), 0);
+    EXPECT_EQ(rt.GetComboBox("none")->currentIndex(), -1) << "a file with no lines selects nothing";
+    auto* list = dynamic_cast<TSkListBox*>(rt.GetControl("list"));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->ValueOf(1), "b");
+    EXPECT_TRUE(rec->shown().isEmpty());
+}
+
 TEST(EditorKeys, IntegerKeysRefuseText) {
     for (const char* key : {"max", "min"}) {
         SCOPED_TRACE(key);
