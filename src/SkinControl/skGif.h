@@ -16,7 +16,7 @@ public:
     // Reads the animation through the archive and starts it; the name loaded
     // last, or an empty name, is ignored.
     void Load(const QString& name);
-    QString MediaFileName;   // the name loaded last
+    QString MediaFileName; // the name loaded last
     QMovie* Movie() const { return movie; }
 
     QWidget* skWidget() override { return this; }

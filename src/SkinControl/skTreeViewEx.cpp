@@ -19,8 +19,10 @@ QTreeWidgetItem* TSkTreeEx::AddItem(QTreeWidgetItem* parent, const QString& capt
     if (!key.isEmpty()) item->setData(0, KeyRole, key);
     // Only keyed items get a check box; the others must not be checkable by
     // keys or clicks either.
-    if (!key.isEmpty() && CheckBoxes) item->setCheckState(0, Qt::Unchecked);
-    else item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+    if (!key.isEmpty() && CheckBoxes)
+        item->setCheckState(0, Qt::Unchecked);
+    else
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
     return item;
 }
 

@@ -28,16 +28,21 @@
 
 namespace {
 
-TSkControl* control(TPropertyContext& c) { return AsSkControl(c.object); }
+TSkControl* control(TPropertyContext& c) {
+    return AsSkControl(c.object);
+}
 
-template <typename T>
-T* as(TPropertyContext& c) { return qobject_cast<T*>(c.object); }
+template <typename T> T* as(TPropertyContext& c) {
+    return qobject_cast<T*>(c.object);
+}
 
 void setAnchor(TPropertyContext& c, const QString& v) {
     if (QWidget* w = control(c)->skWidget()) PositionFromText(w, v);
 }
 
-void setAction(TPropertyContext& c, const QString& v) { control(c)->ActionText = v; }
+void setAction(TPropertyContext& c, const QString& v) {
+    control(c)->ActionText = v;
+}
 
 void setHint(TPropertyContext& c, const QString& v) {
     if (QWidget* w = control(c)->skWidget()) w->setToolTip(v);
@@ -90,7 +95,9 @@ void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
 
     TPropertyTable& image = tables["image"] = sharedKeys(Anchor | Action);
     image["load"] = [](TPropertyContext& c, const QString& v) { as<TSkImage>(c)->SetFile(v); };
-    image["scale"] = [](TPropertyContext& c, const QString& v) { as<TSkImage>(c)->SetFit(TextToBool(v, false)); };
+    image["scale"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkImage>(c)->SetFit(TextToBool(v, false));
+    };
 
     tables["pic"] = sharedKeys(Anchor | Skin);
 

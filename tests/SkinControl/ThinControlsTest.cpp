@@ -69,8 +69,7 @@ struct Host {
         window.resize(400, 300);
         window.show();
     }
-    template <typename T>
-    T* make() {
+    template <typename T> T* make() {
         auto* c = new T(&window);
         c->setGeometry(0, 0, 300, 200);
         c->show();
@@ -272,8 +271,8 @@ TEST(ThinControlEvents, ComboBoxRaisesItsActionOnTheUsersChangesOnly) {
     key(combo->lineEdit(), Qt::Key_Y, "y");
     EXPECT_EQ(ev.actions, 1) << "editing is watched once after switching back";
 
-    QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     const int before = combo->currentIndex();
     QApplication::sendEvent(combo, &wheel);
     EXPECT_EQ(combo->currentIndex(), before) << "the wheel never changes the selection";
@@ -462,13 +461,40 @@ TEST(ThinControlEditors, SpinEditKeepsItsBoundsInKeyOrder) {
         std::function<void(TSkSpinEdit*)> apply;
         int expected;
     } rows[] = {
-        {"max 10 then min 20", [](TSkSpinEdit* s) { s->setValue(50); s->SetMax(10); s->SetMin(20); }, 20},
-        {"min above the value raises it", [](TSkSpinEdit* s) { s->setValue(2); s->SetMin(5); }, 5},
-        {"min below the value keeps it", [](TSkSpinEdit* s) { s->setValue(7); s->SetMin(5); }, 7},
+        {"max 10 then min 20",
+         [](TSkSpinEdit* s) {
+             s->setValue(50);
+             s->SetMax(10);
+             s->SetMin(20);
+         },
+         20},
+        {"min above the value raises it",
+         [](TSkSpinEdit* s) {
+             s->setValue(2);
+             s->SetMin(5);
+         },
+         5},
+        {"min below the value keeps it",
+         [](TSkSpinEdit* s) {
+             s->setValue(7);
+             s->SetMin(5);
+         },
+         7},
         {"a number above the default maximum", [](TSkSpinEdit* s) { s->setValue(2000000); }, 1000000},
         {"a number below the default minimum", [](TSkSpinEdit* s) { s->setValue(-5); }, -1},
-        {"a number above a set maximum", [](TSkSpinEdit* s) { s->SetMax(10); s->setValue(11); }, 10},
-        {"crossed bounds: the maximum wins", [](TSkSpinEdit* s) { s->SetMax(10); s->SetMin(20); s->setValue(15); }, 10},
+        {"a number above a set maximum",
+         [](TSkSpinEdit* s) {
+             s->SetMax(10);
+             s->setValue(11);
+         },
+         10},
+        {"crossed bounds: the maximum wins",
+         [](TSkSpinEdit* s) {
+             s->SetMax(10);
+             s->SetMin(20);
+             s->setValue(15);
+         },
+         10},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -28,8 +28,7 @@ struct Built {
         rt = std::make_unique<TSkStract>(&form, "test.txt");
         rt->Build();
     }
-    template <typename T = QObject>
-    T* object(const QString& name) {
+    template <typename T = QObject> T* object(const QString& name) {
         rt->SetMessagesEnabled(false);
         QObject* o = rt->GetControl(name);
         rt->SetMessagesEnabled(true);
@@ -45,12 +44,12 @@ TEST(EditorKeys, EveryTypeBuildsAndTakesItsSharedKeys) {
         bool action;
         bool hint;
     } rows[] = {
-        {"tree", true, false},      {"tree_ex", true, false},     {"html", true, false},
-        {"grid", true, false},      {"html_grid", false, false},  {"list_img", true, false},
-        {"diagram", false, true},   {"image", true, false},       {"pic", false, false},
-        {"flash", false, false},    {"media", false, false},      {"gif", false, false},
-        {"edit_box", true, true},   {"combo_box", true, false},   {"spin_edit", false, true},
-        {"list_box", true, false},  {"progress_bar", false, true}, {"track_bar", true, true},
+        {"tree", true, false},     {"tree_ex", true, false},      {"html", true, false},
+        {"grid", true, false},     {"html_grid", false, false},   {"list_img", true, false},
+        {"diagram", false, true},  {"image", true, false},        {"pic", false, false},
+        {"flash", false, false},   {"media", false, false},       {"gif", false, false},
+        {"edit_box", true, true},  {"combo_box", true, false},    {"spin_edit", false, true},
+        {"list_box", true, false}, {"progress_bar", false, true}, {"track_bar", true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.type);
@@ -83,6 +82,21 @@ TEST(EditorKeys, SkinKeysSetTheSkinObject) {
     }
 }
 
+TEST(EditorKeys, ComboBoxTakesASkinFileTheWindowLoadsNow) {
+    TempAppFolder folder;
+    folder.writeText("skins\\combo.qss", "QComboBox { color: red; }");
+    RecordingPlatformGuard rec;
+    TfrmFORM form;
+    folder.writeText("test.txt", "[main]\ntype=form\n[first]\ntype=combo_box\nskin=box*skins\\combo.qss\n"
+                                 "[second]\ntype=combo_box\nskin=box*skins\\combo.qss\n");
+    TSkStract rt(&form, "test.txt");
+    rt.Build();
+    EXPECT_EQ(rt.GetComboBox("first")->SkinObject(), "box");
+    EXPECT_EQ(rt.GetComboBox("first")->styleSheet(), "QComboBox { color: red; }");
+    EXPECT_EQ(rt.GetComboBox("second")->SkinObject(), "box");
+    EXPECT_EQ(rt.GetComboBox("second")->styleSheet(), "") << "a skin file already loaded is not taken again";
+}
+
 TEST(EditorKeys, EditorAndListKeys) {
     Built b("[num]\ntype=edit_box\nonly_number=1\n"
             "[text]\ntype=edit_box\nonly_number=yes\n"
@@ -106,8 +120,9 @@ TEST(EditorKeys, LoadKeysReadItemFiles) {
     folder.writeText("list.txt", "A#;#a\nB#;#b\n");
     RecordingPlatformGuard rec;
     TfrmFORM form;
-    folder.writeText("test.txt", "[main]\ntype=form\n[combo]\ntype=combo_box\nread_only=1\nload=items.txt\n"
-                                 "[none]\ntype=combo_box\nload=empty.txt\n[list]\ntype=list_box\nload=list.txt\n");
+    folder.writeText("test.txt",
+                     "[main]\ntype=form\n[combo]\ntype=combo_box\nread_only=1\nload=items.txt\n"
+                     "[none]\ntype=combo_box\nload=empty.txt\n[list]\ntype=list_box\nload=list.txt\n");
     TSkStract rt(&form, "test.txt");
     rt.Build();
     auto* combo = rt.GetComboBox("combo");
