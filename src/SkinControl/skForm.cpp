@@ -448,6 +448,12 @@ bool TSkForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
 
 bool TSkForm::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyRelease:
+        // Every key press is preceded by these: the next press is a new one
+        // even if it lives at the address of the last.
+        d->lastKeyEvent = nullptr;
+        break;
     case QEvent::KeyPress: {
         if (!watched->isWidgetType()) break;
         auto* w = static_cast<QWidget*>(watched);
