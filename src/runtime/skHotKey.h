@@ -3,6 +3,7 @@
 // order; and the shortcut texts of menus and hot keys ("Ctrl+F", "Shift+F5").
 
 #include <QString>
+#include <Qt>
 #include <vector>
 
 // Qt's combined key-and-modifiers value of a shortcut text; 0 when the text
@@ -10,6 +11,9 @@
 int ShortCutFromText(const QString& text);
 // The text of a combined shortcut value in the same syntax ("Ctrl+Alt+Del").
 QString ShortCutToText(int shortcut);
+// The shortcut value of a pressed key as ShortCutFromText would give it:
+// keypad Enter is Enter, Shift+Backtab is Shift+Tab, the keypad flag is dropped.
+int ShortCutOfKey(int key, Qt::KeyboardModifiers modifiers);
 
 class TSkHotKey {
 public:
