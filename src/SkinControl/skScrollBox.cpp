@@ -47,12 +47,15 @@ void TSkScrollBox::SetColor(const QColor& color) {
 
 bool TSkScrollBox::eventFilter(QObject* watched, QEvent* e) {
     if (watched == content) {
-        if (e->type() == QEvent::ChildAdded || e->type() == QEvent::ChildRemoved) {
+        if (e->type() == QEvent::ChildAdded) {
             QObject* child = static_cast<QChildEvent*>(e)->child();
             if (child->isWidgetType()) {
-                if (e->type() == QEvent::ChildAdded) child->installEventFilter(this);
+                child->installEventFilter(this);
                 UpdateContentSize();
             }
+        } else if (e->type() == QEvent::ChildRemoved) {
+            // A child being destroyed is no widget any more; just measure again.
+            UpdateContentSize();
         }
     } else if (watched->parent() == content) {
         switch (e->type()) {
