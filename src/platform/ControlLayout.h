@@ -30,6 +30,9 @@ TAlign Align(const QWidget* w);
 void SetAlign(QWidget* w, TAlign align);
 TAnchors Anchors(const QWidget* w);
 void SetAnchors(QWidget* w, TAnchors anchors);
+// The bounds as last set, in parent client coordinates; unlike geometry()
+// the width and height may be negative (a margin larger than a small parent).
+QRect Bounds(const QWidget* w);
 // Moves and sizes a control (in parent client coordinates), honouring its
 // constraints, records the distances its anchors keep, realigns the parent.
 void SetBounds(QWidget* w, const QRect& r);
