@@ -498,7 +498,8 @@ void EnableAlign(QWidget* parent) {
     if (!parent) return;
     Node* pn = findNode(parent);
     if (!pn || pn->disableLevel == 0) return;
-    if (--pn->disableLevel == 0) realign(parent, nullptr);
+    // Realigns once, when a change or a resize waited for it.
+    if (--pn->disableLevel == 0 && (pn->pending || parent->size() != pn->knownSize)) realign(parent, nullptr);
 }
 
 } // namespace ControlLayout

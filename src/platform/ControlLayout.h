@@ -4,7 +4,9 @@
 // aligned children take the free area in the order top, bottom, left, right,
 // client; anchors keep distances to the parent's edges; min/max sizes hold.
 // It runs whenever the parent is resized and whenever a child's bounds,
-// alignment or visibility change.
+// alignment or visibility change. Aligned children share the parent's
+// contentsRect() (a panel's frame stays free); anchors and positions measure
+// against the parent's full size.
 
 #include <QRect>
 #include <QWidget>
@@ -49,7 +51,8 @@ void SetMaxHeight(QWidget* w, int v);
 void SetVisible(QWidget* w, bool visible);
 // Re-runs alignment and anchoring of the children of a parent.
 void Realign(QWidget* parent);
-// Suspends realignment of a parent while many children change (nesting).
+// Suspends realignment of a parent while many children change (nesting);
+// the last EnableAlign realigns once if anything waited for it.
 void DisableAlign(QWidget* parent);
 void EnableAlign(QWidget* parent);
 
