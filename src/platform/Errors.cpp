@@ -1,14 +1,18 @@
 #include "platform/Errors.h"
 
-EConvertError::EConvertError(const QString& message) : std::runtime_error(message.toStdString()), text(message) {}
+EConvertError::EConvertError(const QString& message)
+    : std::runtime_error(message.toStdString()), text(message) {}
 
 namespace {
 int digitValue(QChar c, int base) {
     const char16_t u = c.unicode();
     int v = -1;
-    if (u >= '0' && u <= '9') v = u - '0';
-    else if (u >= 'a' && u <= 'f') v = u - 'a' + 10;
-    else if (u >= 'A' && u <= 'F') v = u - 'A' + 10;
+    if (u >= '0' && u <= '9')
+        v = u - '0';
+    else if (u >= 'a' && u <= 'f')
+        v = u - 'a' + 10;
+    else if (u >= 'A' && u <= 'F')
+        v = u - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -46,7 +50,8 @@ bool parseInt(const QString& text, int& out) {
 
 int StrToInt(const QString& text) {
     int v = 0;
-    if (!parseInt(text, v)) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!parseInt(text, v))
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return v;
 }
 

@@ -67,8 +67,10 @@ QString ResolveRelative(const QString& path, const QString& base) {
     for (int i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
         if (part == QLatin1String("..")) {
-            if (kept.isEmpty()) ++levels;
-            else kept.removeLast();
+            if (kept.isEmpty())
+                ++levels;
+            else
+                kept.removeLast();
         } else if (part != QLatin1String(".") && (!part.isEmpty() || i == parts.size() - 1)) {
             kept << part;
         }
@@ -114,7 +116,8 @@ QString FindOnDisk(const QString& name) {
             continue;
         }
         QDir dir(current.isEmpty() ? QStringLiteral(".") : current);
-        const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QString match;
         for (const QString& entry : entries) {
             if (entry.compare(part, Qt::CaseInsensitive) == 0) {

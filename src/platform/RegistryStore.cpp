@@ -26,19 +26,24 @@ namespace {
 
 const QString keyMarker = QStringLiteral("%");
 
-bool isBlank(QChar c) { return c == ' ' || c == '\t'; }
+bool isBlank(QChar c) {
+    return c == ' ' || c == '\t';
+}
 
 QString trimBlanks(const QString& s) {
     qsizetype b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
     return s.mid(b, e - b);
 }
 
 QString percent(QChar c) {
     const QByteArray utf8 = QString(c).toUtf8();
     QString out;
-    for (char byte : utf8) out += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QChar('0'));
+    for (char byte : utf8)
+        out += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QChar('0'));
     return out;
 }
 
@@ -84,7 +89,8 @@ QString escapeName(const QString& name) {
         const QChar c = lower[i];
         const bool edge = i == 0 || i == lower.size() - 1;
         if (c == '%' || c == '/' || c == '\\' || c == '=' || c == '[' || c == ']' || c == '"' || c == ';' ||
-            c == '#' || c.unicode() < 0x20 || c.unicode() == 0x7f || (edge && isBlank(c)) || (i == 0 && c == '@'))
+            c == '#' || c.unicode() < 0x20 || c.unicode() == 0x7f || (edge && isBlank(c)) ||
+            (i == 0 && c == '@'))
             out += percent(c);
         else
             out += c;
@@ -92,7 +98,9 @@ QString escapeName(const QString& name) {
     return out;
 }
 
-QString unescapeName(const QString& key) { return key == QLatin1String("@") ? QString() : percentDecode(key); }
+QString unescapeName(const QString& key) {
+    return key == QLatin1String("@") ? QString() : percentDecode(key);
+}
 
 QString settingsKey(const QString& path, const QString& name) {
     const QString p = normalizePath(path);
@@ -118,10 +126,14 @@ QString quoteValue(const QString& v) {
     if (!needsQuotes) return v;
     QString out = QStringLiteral("\"");
     for (QChar c : v) {
-        if (c == '\\') out += QLatin1String("\\\\");
-        else if (c == '\n') out += QLatin1String("\\n");
-        else if (c == '\r') out += QLatin1String("\\r");
-        else out += c;
+        if (c == '\\')
+            out += QLatin1String("\\\\");
+        else if (c == '\n')
+            out += QLatin1String("\\n");
+        else if (c == '\r')
+            out += QLatin1String("\\r");
+        else
+            out += c;
     }
     return out + '"';
 }
@@ -191,14 +203,16 @@ bool writeRegistry(QIODevice& device, const QSettings::SettingsMap& map) {
     QString out;
     for (auto it = sections.constBegin(); it != sections.constEnd(); ++it) {
         if (!it.key().isEmpty()) out += '[' + encodeSection(it.key()) + "]\n";
-        for (const QString& line : it.value()) out += line + '\n';
+        for (const QString& line : it.value())
+            out += line + '\n';
         out += '\n';
     }
     return device.write(out.toUtf8()) >= 0;
 }
 
 QSettings::Format registryFormat() {
-    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("ini"), readRegistry, writeRegistry);
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("ini"), readRegistry, writeRegistry);
     return format;
 }
 
@@ -235,7 +249,9 @@ std::optional<QString> ReadString(const QString& keyPath, const QString& name) {
     return v.toString();
 }
 
-bool ValueExists(const QString& keyPath, const QString& name) { return ReadString(keyPath, name).has_value(); }
+bool ValueExists(const QString& keyPath, const QString& name) {
+    return ReadString(keyPath, name).has_value();
+}
 
 bool KeyExists(const QString& keyPath) {
     const QString path = normalizePath(keyPath);

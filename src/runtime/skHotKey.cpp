@@ -13,10 +13,11 @@ struct KeyName {
 };
 
 const KeyName keyNames[] = {
-    {"BkSp", Qt::Key_Backspace}, {"Tab", Qt::Key_Tab},       {"Esc", Qt::Key_Escape},   {"Enter", Qt::Key_Return},
-    {"Space", Qt::Key_Space},    {"PgUp", Qt::Key_PageUp},   {"PgDn", Qt::Key_PageDown}, {"End", Qt::Key_End},
-    {"Home", Qt::Key_Home},      {"Left", Qt::Key_Left},     {"Up", Qt::Key_Up},         {"Right", Qt::Key_Right},
-    {"Down", Qt::Key_Down},      {"Ins", Qt::Key_Insert},    {"Del", Qt::Key_Delete},
+    {"BkSp", Qt::Key_Backspace}, {"Tab", Qt::Key_Tab},     {"Esc", Qt::Key_Escape},
+    {"Enter", Qt::Key_Return},   {"Space", Qt::Key_Space}, {"PgUp", Qt::Key_PageUp},
+    {"PgDn", Qt::Key_PageDown},  {"End", Qt::Key_End},     {"Home", Qt::Key_Home},
+    {"Left", Qt::Key_Left},      {"Up", Qt::Key_Up},       {"Right", Qt::Key_Right},
+    {"Down", Qt::Key_Down},      {"Ins", Qt::Key_Insert},  {"Del", Qt::Key_Delete},
 };
 
 struct ModifierName {
@@ -96,11 +97,17 @@ int ShortCutOfKey(int key, Qt::KeyboardModifiers modifiers) {
     return QKeyCombination(modifiers & shortcutModifiers, Qt::Key(key)).toCombined();
 }
 
-int TSkHotKey::page(int i) const { return i >= 0 && i < count() ? entries[size_t(i)].page : 0; }
+int TSkHotKey::page(int i) const {
+    return i >= 0 && i < count() ? entries[size_t(i)].page : 0;
+}
 
-int TSkHotKey::shortcut(int i) const { return i >= 0 && i < count() ? entries[size_t(i)].shortcut : 0; }
+int TSkHotKey::shortcut(int i) const {
+    return i >= 0 && i < count() ? entries[size_t(i)].shortcut : 0;
+}
 
-QString TSkHotKey::action(int i) const { return i >= 0 && i < count() ? entries[size_t(i)].action : QString(); }
+QString TSkHotKey::action(int i) const {
+    return i >= 0 && i < count() ? entries[size_t(i)].action : QString();
+}
 
 void TSkHotKey::AddHotKey(const QString& text, int page) {
     QString rest = text;

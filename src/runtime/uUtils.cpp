@@ -48,7 +48,8 @@ QString TakeChars(int count, QString& text) {
 QString FieldOf(const QString& text, int n) {
     QString rest = text;
     QString field;
-    for (int i = 0; i < n; ++i) field = SplitHead(rest, QStringLiteral("*"));
+    for (int i = 0; i < n; ++i)
+        field = SplitHead(rest, QStringLiteral("*"));
     return field;
 }
 
@@ -101,7 +102,9 @@ bool TextToBool(const QString& text, bool def) {
     return def;
 }
 
-QString BoolToText(bool flag) { return flag ? QStringLiteral("1") : QStringLiteral("0"); }
+QString BoolToText(bool flag) {
+    return flag ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 QColor ColorFromText(const QString& text) {
     // An empty key value names no colour: the caller keeps its own.
@@ -140,8 +143,10 @@ QFont& FontFromText(QFont& font, QColor& color, const QString& text) {
 
     if (!name.isEmpty()) font.setFamily(name);
     // A negative size gave the character height in pixels; 0 keeps the size.
-    if (size > 0) font.setPointSize(size);
-    else if (size < 0) font.setPixelSize(-size);
+    if (size > 0)
+        font.setPointSize(size);
+    else if (size < 0)
+        font.setPixelSize(-size);
     if (newColor.isValid()) color = newColor;
     if (!style.isEmpty()) {
         font.setItalic(style.contains('i'));
@@ -156,8 +161,8 @@ TAlign AlignFromText(const QString& text) {
     static const struct {
         const char* name;
         TAlign align;
-    } names[] = {{"none", TAlign::None},   {"top", TAlign::Top},       {"bottom", TAlign::Bottom},
-                 {"left", TAlign::Left},   {"right", TAlign::Right},   {"client", TAlign::Client},
+    } names[] = {{"none", TAlign::None},    {"top", TAlign::Top},     {"bottom", TAlign::Bottom},
+                 {"left", TAlign::Left},    {"right", TAlign::Right}, {"client", TAlign::Client},
                  {"custom", TAlign::Custom}};
     for (const auto& n : names)
         if (text.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0) return n.align;
@@ -172,9 +177,12 @@ TAlignment AlignmentFromText(const QString& text) {
 
 Qt::Alignment ToQtAlignment(TAlignment a) {
     switch (a) {
-    case TAlignment::Left: return Qt::AlignLeft;
-    case TAlignment::Right: return Qt::AlignRight;
-    case TAlignment::Center: break;
+    case TAlignment::Left:
+        return Qt::AlignLeft;
+    case TAlignment::Right:
+        return Qt::AlignRight;
+    case TAlignment::Center:
+        break;
     }
     return Qt::AlignHCenter;
 }
@@ -203,13 +211,16 @@ TDriveKind DriveKind(const QString& path) {
     const QByteArray type = info.fileSystemType().toLower();
     if ((type == "iso9660" || type == "udf") && info.isReadOnly()) return TDriveKind::CdRom;
     if (type == "tmpfs" || type == "ramfs") return TDriveKind::RamDisk;
-    static const QByteArrayList network = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "fuse.sshfs", "afs", "ncpfs"};
+    static const QByteArrayList network = {"nfs", "nfs4",       "cifs", "smb3", "smbfs",
+                                           "9p",  "fuse.sshfs", "afs",  "ncpfs"};
     if (network.contains(type)) return TDriveKind::Network;
     if (isRemovableDevice(info.device())) return TDriveKind::Removable;
     return TDriveKind::Fixed;
 }
 
-TDriveKind OwnDriveKind() { return DriveKind(AppFolder()); }
+TDriveKind OwnDriveKind() {
+    return DriveKind(AppFolder());
+}
 
 void ShellOpen(const QString& file, const QString& parameters, const QString& verb) {
     platform().shellOpen(file, parameters, verb, QString());
@@ -222,7 +233,9 @@ void SetWallpaper(const QString& bitmapFile, bool tile) {
     platform().setWallpaper(bitmapFile, tile);
 }
 
-QString DefaultPrinter() { return platform().defaultPrinter(); }
+QString DefaultPrinter() {
+    return platform().defaultPrinter();
+}
 
 bool NoPrinter(const QString& message) {
     if (!DefaultPrinter().isEmpty()) return false;
@@ -254,7 +267,9 @@ void BusyCursor(bool on) {
     busy = false;
 }
 
-QString AskOpenFile(const QString& filter) { return platform().askOpenFile(filter); }
+QString AskOpenFile(const QString& filter) {
+    return platform().askOpenFile(filter);
+}
 
 QString CommandArg(const QStringList& arguments, int index) {
     if (index < 0 || index >= arguments.size()) return {};

@@ -42,7 +42,8 @@ QString InsertValue(const QString& action, const QString& value, bool append);
 bool TextToBool(const QString& text, bool def);
 QString BoolToText(bool flag);
 inline bool IsEven(int n) { return n % 2 == 0; }
-// "#RRGGBB", "$BBGGRR" or "BBGGRR"; raises EConvertError on bad hex.
+// "#RRGGBB", "$BBGGRR" or "BBGGRR"; raises EConvertError on bad hex. Empty
+// text names no colour: the result is invalid and the caller keeps its own.
 QColor ColorFromText(const QString& text);
 // The Windows colour value 0x00BBGGRR of a colour.
 unsigned ColorToWin(const QColor& color);

@@ -31,21 +31,22 @@ TEST(Paths, ResolveRelativeTable) {
         {"a.gif", "C:\\cat\\html\\", "C:/cat/html/a.gif"},
         {"..\\img\\a.gif", "C:\\cat\\html\\", "C:/cat/img/a.gif"},
         {"../../a.gif", "/cat/html/x/", "/cat/a.gif"},
-        {"..\\..\\..\\..\\a.gif", "/cat/html", "/a.gif"},           // never above the root
-        {"../../a.gif", "C:\\cat", "C:/a.gif"},                     // nor above a drive
-        {"img/../a.gif", "/cat/html/", "/cat/html/a.gif"},          // ".." takes back "img"
+        {"..\\..\\..\\..\\a.gif", "/cat/html", "/a.gif"},  // never above the root
+        {"../../a.gif", "C:\\cat", "C:/a.gif"},            // nor above a drive
+        {"img/../a.gif", "/cat/html/", "/cat/html/a.gif"}, // ".." takes back "img"
         {"./img/./a.gif", "/cat/", "/cat/img/a.gif"},
         {"img//a.gif", "/cat/", "/cat/img/a.gif"},
         {"../img/", "/cat/html/", "/cat/img/"},
         {"..", "/cat/html/", "/cat/"},
-        {"../a.gif", "html/", "a.gif"},                              // a relative base stays relative
-        {"/srv/a.gif", "/cat/", "/srv/a.gif"},                       // "/" in front is absolute
+        {"../a.gif", "html/", "a.gif"},        // a relative base stays relative
+        {"/srv/a.gif", "/cat/", "/srv/a.gif"}, // "/" in front is absolute
         {"D:\\a.gif", "/cat/", "D:\\a.gif"},
         {"", "/cat/", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.path) + " @ " + c.base);
-        EXPECT_EQ(ResolveRelative(QString::fromUtf8(c.path), QString::fromUtf8(c.base)), QString::fromUtf8(c.out));
+        EXPECT_EQ(ResolveRelative(QString::fromUtf8(c.path), QString::fromUtf8(c.base)),
+                  QString::fromUtf8(c.out));
     }
 }
 
@@ -56,9 +57,11 @@ TEST_F(AppFolderPaths, ResolveRelativeDefaultsToAppFolder) {
 
 TEST(Paths, AddAndDropSlash) {
     const PathCase add[] = {{"", ""}, {"/a", "/a/"}, {"/a/", "/a/"}, {"C:\\a\\", "C:\\a\\"}, {"a", "a/"}};
-    for (const PathCase& c : add) EXPECT_EQ(AddSlash(c.in), c.out) << c.in;
+    for (const PathCase& c : add)
+        EXPECT_EQ(AddSlash(c.in), c.out) << c.in;
     const PathCase drop[] = {{"/a/", "/a"}, {"C:\\a\\", "C:\\a"}, {"/a", "/a"}, {"/", ""}, {"", ""}};
-    for (const PathCase& c : drop) EXPECT_EQ(DropSlash(c.in), c.out) << c.in;
+    for (const PathCase& c : drop)
+        EXPECT_EQ(DropSlash(c.in), c.out) << c.in;
 }
 
 TEST_F(AppFolderPaths, AbsoluteFromApp) {
@@ -70,7 +73,8 @@ TEST_F(AppFolderPaths, AbsoluteFromApp) {
         {"C:\\cat\\a.txt", "C:\\cat\\a.txt"},
         {"/usr/share/a.txt", "/usr/share/a.txt"},
     };
-    for (const PathCase& c : cases) EXPECT_EQ(AbsoluteFromApp(c.in), c.out) << c.in;
+    for (const PathCase& c : cases)
+        EXPECT_EQ(AbsoluteFromApp(c.in), c.out) << c.in;
 }
 
 TEST_F(AppFolderPaths, RelativeToAppUndoesAbsoluteFromApp) {

@@ -84,11 +84,13 @@ TEST_F(RegistryStoreTest, WrittenValuesReadBackExactlyFromTheFile) {
         "trailing backslash\\",
     };
     for (int i = 0; i < int(std::size(values)); ++i)
-        ASSERT_TRUE(RegistryStore::WriteString("Software\\Test", QStringLiteral("v%1").arg(i), QString::fromUtf8(values[i])));
+        ASSERT_TRUE(RegistryStore::WriteString("Software\\Test", QStringLiteral("v%1").arg(i),
+                                               QString::fromUtf8(values[i])));
     for (int pass = 0; pass < 2; ++pass) {
         for (int i = 0; i < int(std::size(values)); ++i) {
             SCOPED_TRACE(values[i]);
-            EXPECT_EQ(RegistryStore::ReadString("Software\\Test", QStringLiteral("v%1").arg(i)), QString::fromUtf8(values[i]));
+            EXPECT_EQ(RegistryStore::ReadString("Software\\Test", QStringLiteral("v%1").arg(i)),
+                      QString::fromUtf8(values[i]));
         }
         reloadFromDisk();
     }
@@ -97,14 +99,17 @@ TEST_F(RegistryStoreTest, WrittenValuesReadBackExactlyFromTheFile) {
 TEST_F(RegistryStoreTest, ValueNamesWithSeparatorsAndMarkersRoundTrip) {
     const char* names[] = {"a/b", "a\\b", "x=y", "[n]", "50%", "%", "@", "", " padded ", ";c", "#c", "Имя"};
     for (const char* name : names)
-        ASSERT_TRUE(RegistryStore::WriteString("Names", QString::fromUtf8(name), QStringLiteral("<%1>").arg(name)));
+        ASSERT_TRUE(
+            RegistryStore::WriteString("Names", QString::fromUtf8(name), QStringLiteral("<%1>").arg(name)));
     reloadFromDisk();
     for (const char* name : names) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(RegistryStore::ReadString("Names", QString::fromUtf8(name)), QStringLiteral("<%1>").arg(name));
+        EXPECT_EQ(RegistryStore::ReadString("Names", QString::fromUtf8(name)),
+                  QStringLiteral("<%1>").arg(name));
     }
     QStringList expected;
-    for (const char* name : names) expected << QString::fromUtf8(name).toLower();
+    for (const char* name : names)
+        expected << QString::fromUtf8(name).toLower();
     QStringList listed = RegistryStore::ValueNames("names");
     listed.sort();
     expected.sort();
@@ -113,26 +118,25 @@ TEST_F(RegistryStoreTest, ValueNamesWithSeparatorsAndMarkersRoundTrip) {
 }
 
 TEST_F(RegistryStoreTest, HandEditedFileReadsAsWritten) {
-    const QByteArray file =
-        "; settings edited by hand\n"
-        "[Software\\Ovd\\Harbinet]\r\n"
-        "EditHtml = /usr/bin/gedit --new-window, --wait\r\n"
-        "ViewFlash=\"/opt/flash player/view\"\n"
-        "\n"
-        "[Software/Ovd/Catalogue/]\n"
-        "pos_frmMain=20;10;800;600;0\n"
-        "favorite_0=Колёса, диски=go*17\n"
-        "Path=C:\\Program Files\\new\\table\n"
-        "Said=He said \"hi\" ; really\n"
-        "Padded=   a b   \n"
-        "KeepSpaces=\"  a b  \"\n"
-        "Escapes=\"x\\\"y\\\\z\\qw\"\n"
-        "list=a,b,c\n"
-        "Empty=\n"
-        "a line without an equals sign\n"
-        "  # indented comment\n"
-        "Twice=first\n"
-        "TWICE=second\n";
+    const QByteArray file = "; settings edited by hand\n"
+                            "[Software\\Ovd\\Harbinet]\r\n"
+                            "EditHtml = /usr/bin/gedit --new-window, --wait\r\n"
+                            "ViewFlash=\"/opt/flash player/view\"\n"
+                            "\n"
+                            "[Software/Ovd/Catalogue/]\n"
+                            "pos_frmMain=20;10;800;600;0\n"
+                            "favorite_0=Колёса, диски=go*17\n"
+                            "Path=C:\\Program Files\\new\\table\n"
+                            "Said=He said \"hi\" ; really\n"
+                            "Padded=   a b   \n"
+                            "KeepSpaces=\"  a b  \"\n"
+                            "Escapes=\"x\\\"y\\\\z\\qw\"\n"
+                            "list=a,b,c\n"
+                            "Empty=\n"
+                            "a line without an equals sign\n"
+                            "  # indented comment\n"
+                            "Twice=first\n"
+                            "TWICE=second\n";
     writeFile(file);
     const struct {
         const char* path;
@@ -205,7 +209,8 @@ TEST_F(RegistryStoreTest, KeysOutliveTheirValues) {
 
 TEST_F(RegistryStoreTest, DeleteValueKeepsTheOthers) {
     for (int i = 0; i < 4; ++i)
-        ASSERT_TRUE(RegistryStore::WriteString("Fav", QStringLiteral("favorite_%1").arg(i), QString::number(i)));
+        ASSERT_TRUE(
+            RegistryStore::WriteString("Fav", QStringLiteral("favorite_%1").arg(i), QString::number(i)));
     RegistryStore::DeleteValue("fav", "Favorite_2");
     reloadFromDisk();
     QStringList names = RegistryStore::ValueNames("Fav");

@@ -5,7 +5,9 @@
 
 namespace {
 
-int combo(Qt::KeyboardModifiers m, Qt::Key k) { return QKeyCombination(m, k).toCombined(); }
+int combo(Qt::KeyboardModifiers m, Qt::Key k) {
+    return QKeyCombination(m, k).toCombined();
+}
 
 TEST(ShortCutText, ParsesModifiersAndKeyNames) {
     const struct {
@@ -19,7 +21,8 @@ TEST(ShortCutText, ParsesModifiersAndKeyNames) {
         {"7", combo(Qt::NoModifier, Qt::Key_7), "7"},
         {"Shift+F5", combo(Qt::ShiftModifier, Qt::Key_F5), "Shift+F5"},
         {"f12", combo(Qt::NoModifier, Qt::Key_F12), "F12"},
-        {"Alt+Ctrl+Shift+Del", combo(Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Delete),
+        {"Alt+Ctrl+Shift+Del",
+         combo(Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Delete),
          "Shift+Ctrl+Alt+Del"},
         {"Ctrl+Alt+Del", combo(Qt::ControlModifier | Qt::AltModifier, Qt::Key_Delete), "Ctrl+Alt+Del"},
         {"CTRL+ctrl+A", combo(Qt::ControlModifier, Qt::Key_A), "Ctrl+A"},
@@ -49,9 +52,10 @@ TEST(ShortCutText, ParsesModifiersAndKeyNames) {
 }
 
 TEST(ShortCutText, UnparsedTextGivesNoShortcut) {
-    for (const char* text : {"", "Ctrl+", "Ctrl", "Ctrl+Shift+", "F0", "F13", "F01", "F+1", "Ctrl+FF", "Win+F", "Meta+F",
-                             "Ctrl-F", "Ctrl + F", "Backspace", "Insert", "PageUp", "Return", "Ф", "Ctrl+Ж", "+",
-                             "Ctrl++", "*", "None"}) {
+    for (const char* text :
+         {"",        "Ctrl+", "Ctrl",   "Ctrl+Shift+", "F0",       "F13",       "F01",    "F+1",
+          "Ctrl+FF", "Win+F", "Meta+F", "Ctrl-F",      "Ctrl + F", "Backspace", "Insert", "PageUp",
+          "Return",  "Ф",     "Ctrl+Ж", "+",           "Ctrl++",   "*",         "None"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(ShortCutFromText(QString::fromUtf8(text)), 0);
     }
@@ -114,12 +118,18 @@ TEST(TSkHotKey, FirstEntryOfTheShownPageWins) {
         int page;
         int entry;
     } cases[] = {
-        {ctrlF, 0, 0},  {ctrlF, 1, 1},  {ctrlF, 2, 2}, {ctrlF, -1, 2},
-        {ShortCutFromText("F2"), 1, 5}, {ShortCutFromText("Shift+F2"), 1, -1},
-        {ShortCutFromText("F"), 0, -1}, {0, 0, -1},  // an unparsed text never matches
+        {ctrlF, 0, 0},
+        {ctrlF, 1, 1},
+        {ctrlF, 2, 2},
+        {ctrlF, -1, 2},
+        {ShortCutFromText("F2"), 1, 5},
+        {ShortCutFromText("Shift+F2"), 1, -1},
+        {ShortCutFromText("F"), 0, -1},
+        {0, 0, -1}, // an unparsed text never matches
     };
     for (const auto& c : cases)
-        EXPECT_EQ(keys.Match(c.shortcut, c.page), c.entry) << ShortCutToText(c.shortcut).toStdString() << " page " << c.page;
+        EXPECT_EQ(keys.Match(c.shortcut, c.page), c.entry)
+            << ShortCutToText(c.shortcut).toStdString() << " page " << c.page;
     EXPECT_EQ(TSkHotKey().Match(ctrlF, 0), -1);
 }
 

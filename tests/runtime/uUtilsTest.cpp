@@ -13,7 +13,9 @@
 
 namespace {
 
-QString S(const char* text) { return QString::fromUtf8(text); }
+QString S(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // ---- Text splitting ----
 
@@ -23,19 +25,17 @@ TEST(SplitHead, ConsumesTheTextPieceByPiece) {
         const char* separator;
         QStringList pieces;
     } cases[] = {
-        {"a*b*", "*", {"a", "b"}},                // a trailing separator gives no empty last piece
-        {"*a", "*", {"", "a"}},                   // a leading one gives an empty first piece
-        {"a**b", "*", {"a", "", "b"}},
-        {"abc", "*", {"abc"}},
-        {"x*1//y*2//", "//", {"x*1", "y*2"}},
-        {"a/b//c", "//", {"a/b", "c"}},
-        {"a b", "", {"a b"}},                     // an empty separator must not loop forever
+        {"a*b*", "*", {"a", "b"}}, // a trailing separator gives no empty last piece
+        {"*a", "*", {"", "a"}},    // a leading one gives an empty first piece
+        {"a**b", "*", {"a", "", "b"}},  {"abc", "*", {"abc"}}, {"x*1//y*2//", "//", {"x*1", "y*2"}},
+        {"a/b//c", "//", {"a/b", "c"}}, {"a b", "", {"a b"}}, // an empty separator must not loop forever
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         QString text = S(c.text);
         QStringList pieces;
-        for (int guard = 0; !text.isEmpty() && guard < 20; ++guard) pieces << SplitHead(text, S(c.separator));
+        for (int guard = 0; !text.isEmpty() && guard < 20; ++guard)
+            pieces << SplitHead(text, S(c.separator));
         EXPECT_EQ(pieces, c.pieces);
     }
     QString empty;
@@ -53,7 +53,10 @@ TEST(TextSplitting, HeadTakeTailAndField) {
         const char* text;
         const char* taken;
         const char* left;
-    } takes[] = {{2, "abcd", "ab", "cd"}, {4, "abcd", "abcd", ""}, {9, "abc", "abc", ""}, {0, "abc", "", "abc"},
+    } takes[] = {{2, "abcd", "ab", "cd"},
+                 {4, "abcd", "abcd", ""},
+                 {9, "abc", "abc", ""},
+                 {0, "abc", "", "abc"},
                  {-1, "abc", "", "abc"}};
     for (const auto& t : takes) {
         QString text = S(t.text);
@@ -66,7 +69,8 @@ TEST(TextSplitting, HeadTakeTailAndField) {
         QChar separator;
         const char* tail;
         const char* left;
-    } tails[] = {{"one two three", ' ', " three", "one two"}, {"word", ' ', "word", ""}, {"a b ", ' ', " ", "a b"}};
+    } tails[] = {
+        {"one two three", ' ', " three", "one two"}, {"word", ' ', "word", ""}, {"a b ", ' ', " ", "a b"}};
     for (const auto& t : tails) {
         QString text = S(t.text);
         EXPECT_EQ(SplitTail(text, t.separator), S(t.tail)) << t.text;
@@ -79,7 +83,8 @@ TEST(TextSplitting, HeadTakeTailAndField) {
         const char* field;
     } fields[] = {{"a**c", 2, ""}, {"a**c", 3, "c"}, {"a**c", 1, "a"}, {"a**c", 0, ""},
                   {"a**c", 4, ""}, {"a*b", -1, ""},  {"a*b*", 3, ""}};
-    for (const auto& f : fields) EXPECT_EQ(FieldOf(S(f.text), f.n), S(f.field)) << f.text << " #" << f.n;
+    for (const auto& f : fields)
+        EXPECT_EQ(FieldOf(S(f.text), f.n), S(f.field)) << f.text << " #" << f.n;
 }
 
 TEST(Ellipsize, CutsAtTheLastSpace) {
@@ -89,7 +94,7 @@ TEST(Ellipsize, CutsAtTheLastSpace) {
         const char* out;
     } cases[] = {
         {"Hello world", 8, "Hello..."},
-        {"Hello", 5, "Hell"},                 // exactly n long is cut too; no space, no "..."
+        {"Hello", 5, "Hell"}, // exactly n long is cut too; no space, no "..."
         {"Hi", 5, "Hi"},
         {"Front suspension arm", 10, "Front..."},
         {"Front suspension arm", 0, "Front suspension arm"},
@@ -98,7 +103,8 @@ TEST(Ellipsize, CutsAtTheLastSpace) {
         {"a b", 3, "a..."},
         {"Передняя подвеска", 12, "Передняя..."},
     };
-    for (const auto& c : cases) EXPECT_EQ(Ellipsize(S(c.text), c.n), S(c.out)) << c.text << " / " << c.n;
+    for (const auto& c : cases)
+        EXPECT_EQ(Ellipsize(S(c.text), c.n), S(c.out)) << c.text << " / " << c.n;
 }
 
 TEST(FindInList, ContainsOrPrefixInLowerCaseAndFollowsTheBar) {
@@ -110,19 +116,17 @@ TEST(FindInList, ContainsOrPrefixInLowerCaseAndFollowsTheBar) {
         int found;
         int bar; // progress bar value afterwards, -1 untouched
     } cases[] = {
-        {"bolt", 0, false, 0, 1},
-        {"bolt", 0, true, 1, 2},
-        {"BOLT", 1, false, 1, 2},
-        {"bolt", 2, false, -1, 4},
-        {"болт", 0, true, 3, 4},
-        {"m8", 0, true, -1, 4},
-        {"nut", 4, false, -1, -1},
-        {"nut", 10, false, -1, -1},
-        {"nut", -5, false, 2, 3},
+        {"bolt", 0, false, 0, 1},  {"bolt", 0, true, 1, 2},    {"BOLT", 1, false, 1, 2},
+        {"bolt", 2, false, -1, 4}, {"болт", 0, true, 3, 4},    {"m8", 0, true, -1, 4},
+        {"nut", 4, false, -1, -1}, {"nut", 10, false, -1, -1}, {"nut", -5, false, 2, 3},
         {"", 1, false, 1, 2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1 from %2%3").arg(S(c.text)).arg(c.start).arg(c.prefix ? " prefix" : "").toStdString());
+        SCOPED_TRACE(QStringLiteral("%1 from %2%3")
+                         .arg(S(c.text))
+                         .arg(c.start)
+                         .arg(c.prefix ? " prefix" : "")
+                         .toStdString());
         QProgressBar bar;
         bar.setRange(0, 100);
         bar.setValue(0);
@@ -145,12 +149,13 @@ TEST(InsertValue, ReplacesOrAppends) {
         {"tree_go", "17", false, "tree_go"},
         {"html_load*view*data\\insert.htm", "17", true, "html_load*view*data\\17.htm"},
         {"a*insert//b*insert", "x", false, "a*x//b*x"},
-        {"a*INSERT", "x", true, "a*INSERT*x"},      // the word is matched with its case
-        {"a*insert", "insert", true, "a*insert"},   // a value holding the word is put in once
+        {"a*INSERT", "x", true, "a*INSERT*x"},    // the word is matched with its case
+        {"a*insert", "insert", true, "a*insert"}, // a value holding the word is put in once
         {"", "17", true, ""},
         {"go", "", true, "go*"},
     };
-    for (const auto& c : cases) EXPECT_EQ(InsertValue(S(c.action), S(c.value), c.append), S(c.out)) << c.action;
+    for (const auto& c : cases)
+        EXPECT_EQ(InsertValue(S(c.action), S(c.value), c.append), S(c.out)) << c.action;
 }
 
 // ---- Values ----
@@ -161,11 +166,12 @@ TEST(TextToBool, TrueFalseOrTheDefault) {
         bool def;
         bool out;
     } cases[] = {
-        {"  TRUE ", false, true}, {"1", false, true},   {"False", true, false}, {" 0", true, false},
-        {"yes", true, true},      {"yes", false, false}, {"", false, false},    {"", true, true},
-        {"no", true, true},       {"10", false, false},  {"tru", true, true},   {"\tfalse\n", true, false},
+        {"  TRUE ", false, true}, {"1", false, true},    {"False", true, false}, {" 0", true, false},
+        {"yes", true, true},      {"yes", false, false}, {"", false, false},     {"", true, true},
+        {"no", true, true},       {"10", false, false},  {"tru", true, true},    {"\tfalse\n", true, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(TextToBool(S(c.text), c.def), c.out) << '"' << c.text << "\" default " << c.def;
+    for (const auto& c : cases)
+        EXPECT_EQ(TextToBool(S(c.text), c.def), c.out) << '"' << c.text << "\" default " << c.def;
     EXPECT_EQ(BoolToText(true), "1");
     EXPECT_EQ(BoolToText(false), "0");
     EXPECT_TRUE(IsEven(0) && IsEven(-4) && !IsEven(7) && !IsEven(-3));
@@ -176,10 +182,18 @@ TEST(ColorFromText, HtmlWindowsAndBareFormsAgree) {
         const char* text;
         QRgb rgb;
     } cases[] = {
-        {"#FF0000", qRgb(255, 0, 0)},   {"$0000FF", qRgb(255, 0, 0)},   {"0000FF", qRgb(255, 0, 0)},
-        {"#1E90FF", qRgb(30, 144, 255)}, {"$FF901E", qRgb(30, 144, 255)}, {"#000080", qRgb(0, 0, 128)},
-        {"#FFF", qRgb(255, 15, 0)},     {"$FFF", qRgb(255, 15, 0)},     {"#1E90FFAA", qRgb(30, 144, 255)},
-        {"$ff901e", qRgb(30, 144, 255)}, {"0", qRgb(0, 0, 0)},          {"$02FF901E", qRgb(30, 144, 255)},
+        {"#FF0000", qRgb(255, 0, 0)},
+        {"$0000FF", qRgb(255, 0, 0)},
+        {"0000FF", qRgb(255, 0, 0)},
+        {"#1E90FF", qRgb(30, 144, 255)},
+        {"$FF901E", qRgb(30, 144, 255)},
+        {"#000080", qRgb(0, 0, 128)},
+        {"#FFF", qRgb(255, 15, 0)},
+        {"$FFF", qRgb(255, 15, 0)},
+        {"#1E90FFAA", qRgb(30, 144, 255)},
+        {"$ff901e", qRgb(30, 144, 255)},
+        {"0", qRgb(0, 0, 0)},
+        {"$02FF901E", qRgb(30, 144, 255)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -191,8 +205,8 @@ TEST(ColorFromText, HtmlWindowsAndBareFormsAgree) {
 }
 
 TEST(ColorFromText, BadTextRaisesEmptyTextNamesNoColour) {
-    for (const char* text : {"red", "clRed", "#GG0000", "$-1", "$x10", "-1", "#", "$", "12 34", "$1FF901E00", "#1E90FZ",
-                             "٣٣"}) {
+    for (const char* text :
+         {"red", "clRed", "#GG0000", "$-1", "$x10", "-1", "#", "$", "12 34", "$1FF901E00", "#1E90FZ", "٣٣"}) {
         SCOPED_TRACE(text);
         EXPECT_THROW(ColorFromText(S(text)), EConvertError);
     }
@@ -251,11 +265,12 @@ TEST(Alignment, NamesIgnoreCase) {
     const struct {
         const char* text;
         TAlign align;
-    } aligns[] = {{"none", TAlign::None},    {"Top", TAlign::Top},       {"BOTTOM", TAlign::Bottom},
-                  {"left", TAlign::Left},    {"Right", TAlign::Right},   {"Client", TAlign::Client},
-                  {"custom", TAlign::Custom}, {"middle", TAlign::None},  {"", TAlign::None},
+    } aligns[] = {{"none", TAlign::None},     {"Top", TAlign::Top},     {"BOTTOM", TAlign::Bottom},
+                  {"left", TAlign::Left},     {"Right", TAlign::Right}, {"Client", TAlign::Client},
+                  {"custom", TAlign::Custom}, {"middle", TAlign::None}, {"", TAlign::None},
                   {" top", TAlign::None}};
-    for (const auto& a : aligns) EXPECT_EQ(AlignFromText(S(a.text)), a.align) << a.text;
+    for (const auto& a : aligns)
+        EXPECT_EQ(AlignFromText(S(a.text)), a.align) << a.text;
 
     const struct {
         const char* text;
@@ -279,15 +294,9 @@ TEST(CommandArg, OpenFileAsksWithTheExtensionAsFilter) {
         const char* argument;
         const char* filter; // nullptr: no dialog, the argument itself comes back
     } cases[] = {
-        {"open_file(.jpg)", "*.jpg"},
-        {"Open_File(.JPG)", "*.jpg"},
-        {"open_file(.bmp)tail", "*.bmp"},
-        {"open_file(.txt", "*.txt"},
-        {"open_file", "*"},
-        {"open_file()", "*"},
-        {"open_files(.jpg)", nullptr},
-        {"Data\\File.JPG", nullptr},
-        {"x(open_file)", nullptr},
+        {"open_file(.jpg)", "*.jpg"},  {"Open_File(.JPG)", "*.jpg"}, {"open_file(.bmp)tail", "*.bmp"},
+        {"open_file(.txt", "*.txt"},   {"open_file", "*"},           {"open_file()", "*"},
+        {"open_files(.jpg)", nullptr}, {"Data\\File.JPG", nullptr},  {"x(open_file)", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.argument);
@@ -343,7 +352,8 @@ TEST(SystemServices, WallpaperIsRecordedAndAskedFor) {
     EXPECT_EQ(RegistryStore::ReadString("control panel\\desktop", "wallpaper"), QString("/data/wallp.bmp"));
     EXPECT_EQ(RegistryStore::ReadString("Control Panel\\Desktop", "TileWallpaper"), QString("0"));
     SetWallpaper(QStringLiteral("/data/Sailboat.bmp"), true);
-    EXPECT_EQ(RegistryStore::ReadString("Control Panel\\Desktop", "Wallpaper"), QString("/data/Sailboat.bmp"));
+    EXPECT_EQ(RegistryStore::ReadString("Control Panel\\Desktop", "Wallpaper"),
+              QString("/data/Sailboat.bmp"));
     EXPECT_EQ(RegistryStore::ReadString("Control Panel\\Desktop", "TileWallpaper"), QString("1"));
     EXPECT_EQ(rec->texts("wallpaper"), QStringList({"/data/wallp.bmp", "/data/Sailboat.bmp|tile"}));
 
