@@ -609,8 +609,12 @@ void TSkForm::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TSkForm::paintEvent(QPaintEvent*) {
-    if (borderWidth() == 0) return;
+    const int b = borderWidth();
+    if (b == 0) return;
+    // Only the ring around title bar and client: the pages show the
+    // window's own background through.
     QPainter p(this);
+    p.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(b, b, -b, -b))));
     p.fillRect(rect(), d->frameColor);
     p.setPen(d->frameColor.darker(150));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
