@@ -27,7 +27,8 @@ AXIS = (150, 160, 172)
 ACCENT = (239, 125, 0)
 NAVY = (18, 45, 82)
 
-W, H = 780, 540
+W, H = 780, 540      # drawing canvas
+OUT_W = 600          # width of the saved picture; areas are scaled with it
 
 # Catalogue content. A part: (npos, supply mark, part number, variant, count,
 # name, shape, instances on the picture). Shapes are drawn by draw_shape.
@@ -492,11 +493,11 @@ def draw_shape(d, kind, cx, cy):
 # --- layout -----------------------------------------------------------------
 
 def callout(d, n, x, y, f):
-    r = 13
+    r = 17
     d.ellipse((x - r, y - r, x + r, y + r), fill=(255, 255, 255), outline=NAVY, width=2)
     t = str(n)
     tw = d.textlength(t, font=f)
-    d.text((x - tw / 2, y - 8), t, font=f, fill=NAVY)
+    d.text((x - tw / 2, y - 11), t, font=f, fill=NAVY)
     return (x - r - 2, y - r - 2, x + r + 2, y + r + 2)
 
 
@@ -522,7 +523,7 @@ def layout_points(sizes):
 def draw_group(key, gind, name, parts, links):
     im = Image.new("RGB", (W, H), (255, 255, 255))
     d = ImageDraw.Draw(im)
-    f = font(14, True)
+    f = font(18, True)
     drawn = []  # (npos, kind)
     for p in parts:
         for k in range(p[7]):
@@ -544,27 +545,31 @@ def draw_group(key, gind, name, parts, links):
     for i, (p, (x, y), (hw, hh)) in enumerate(zip(drawn, pts, sizes)):
         up = i % 2 == 0
         cx = x + (18 if up else -18)
-        cy = y - hh - 34 if up else y + hh + 34
-        cy = min(max(cy, 24), H - 24)
-        cx = min(max(cx, 24), W - 24)
-        d.line((x, y - hh + 4 if up else y + hh - 4, cx, cy + (13 if up else -13)), fill=NAVY, width=1)
+        cy = y - hh - 36 if up else y + hh + 36
+        cy = min(max(cy, 26), H - 26)
+        cx = min(max(cx, 26), W - 26)
+        d.line((x, y - hh + 4 if up else y + hh - 4, cx, cy + (17 if up else -17)), fill=NAVY, width=2)
         box = callout(d, p[0], cx, cy, f)
         areas.setdefault(p[0], []).append(tuple(int(v) for v in box))
     link_areas = []
-    lf = font(13, True)
-    ly = 28
+    lf = font(17, True)
+    ly = 30
     lx = W - 16
     for lk, lname in links:
         t = "См. группу " + lk[1:] + " ›"
         tw = d.textlength(t, font=lf)
-        box = (int(lx - tw - 20), ly - 14, int(lx), ly + 14)
-        d.rounded_rectangle(box, 6, fill=(255, 243, 230), outline=ACCENT, width=2)
-        d.text((box[0] + 10, ly - 8), t, font=lf, fill=(160, 70, 0))
+        box = (int(lx - tw - 24), ly - 18, int(lx), ly + 18)
+        d.rounded_rectangle(box, 8, fill=(255, 243, 230), outline=ACCENT, width=2)
+        d.text((box[0] + 12, ly - 11), t, font=lf, fill=(160, 70, 0))
         link_areas.append((lk, box))
         lx = box[0] - 10
-    d.text((16, H - 26), gind, font=font(12), fill=(150, 158, 168))
-    im.save(os.path.join(IMG, key + ".jpg"), quality=88, optimize=True)
-    return areas, link_areas
+    d.text((16, H - 30), gind, font=font(16), fill=(150, 158, 168))
+    k = OUT_W / W
+    im = im.resize((OUT_W, round(H * k)), Image.LANCZOS)
+    im.save(os.path.join(IMG, key + ".jpg"), quality=90, optimize=True)
+    scale = lambda b: (math.floor(b[0] * k), math.floor(b[1] * k), math.ceil(b[2] * k), math.ceil(b[3] * k))
+    return ({n: [scale(b) for b in boxes] for n, boxes in areas.items()},
+            [(lk, scale(b)) for lk, b in link_areas])
 
 
 # --- car drawings for the section and welcome pictures ---------------------
@@ -656,7 +661,7 @@ def main():
     with open(os.path.join(DATA, "tree_ind.xml"), "wb") as f:
         f.write(("\r\n".join(ind) + "\r\n").encode("cp1251"))
     with open(os.path.join(DATA, "caption_det.txt"), "wb") as f:
-        f.write("Поз.[48]&&З/ч[40]&&Номер детали[132]&&Исполнение[96]&&Кол.[48]&&Наименование\r\n"
+        f.write("Поз.[42]&&З/ч[38]&&Номер детали[124]&&Исп.[78]&&Кол.[42]&&Наименование\r\n"
                 .encode("cp1251"))
     welcome_picture()
 
