@@ -614,11 +614,30 @@ def section_picture(fname, title, zone, groups):
 
 
 def welcome_picture():
+    """The car with three parts lifted out of it, as on an exploded view."""
     w, h = 700, 270
     im = Image.new("RGB", (w, h), (255, 255, 255))
     d = ImageDraw.Draw(im)
-    d.ellipse((50, 200, 650, 250), fill=(236, 240, 245))
-    car(d, 76, 50, 1.0)
+    ox, oy = 76, 74
+    d.ellipse((50, 222, 650, 262), fill=(236, 240, 245))
+    car(d, ox, oy, 1.0)
+    spots = [((70, 88), (ox + 60, oy + 92), "gear_s"), ((300, 40), (ox + 105, oy + 130), "disc"),
+             ((628, 92), (ox + 445, oy + 112), "spring")]
+    for (cx, cy), (tx, ty), kind in spots:
+        steps = int(math.hypot(tx - cx, ty - cy) // 8)
+        for i in range(0, steps, 2):
+            d.line((cx + (tx - cx) * i / steps, cy + (ty - cy) * i / steps,
+                    cx + (tx - cx) * (i + 1) / steps, cy + (ty - cy) * (i + 1) / steps), fill=ACCENT, width=2)
+        d.ellipse((tx - 5, ty - 5, tx + 5, ty + 5), fill=ACCENT)
+        d.ellipse((cx - 36, cy - 36, cx + 36, cy + 36), fill=(255, 255, 255), outline=ACCENT, width=3)
+        part = Image.new("RGB", (200, 200), (255, 255, 255))
+        pd = ImageDraw.Draw(part)
+        hw, hh = draw_shape(pd, kind, 100, 100)
+        r = max(hw, hh) + 4
+        part = part.crop((100 - r, 100 - r, 100 + r, 100 + r)).resize((46, 46), Image.LANCZOS)
+        mask = Image.new("L", (46, 46), 0)
+        ImageDraw.Draw(mask).ellipse((0, 0, 45, 45), fill=255)
+        im.paste(part, (cx - 23, cy - 23), mask)
     im.save(os.path.join(IMG, "welcome.jpg"), quality=90, optimize=True)
 
 
