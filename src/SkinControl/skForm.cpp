@@ -21,7 +21,7 @@ namespace {
 
 constexpr int SizeableBorder = 4;
 constexpr int FixedBorder = 1;
-constexpr int CornerGrip = 14;     // a corner takes this much of each edge
+constexpr int CornerGrip = 14;      // a corner takes this much of each edge
 constexpr int EffectDuration = 500; // ms
 constexpr int ModalCancel = 2;      // the original platform's mrCancel
 constexpr int ModalOk = 1;
@@ -85,6 +85,8 @@ struct TSkForm::Private : QObject {
     QPointer<QAbstractAnimation> effect;
     QPoint effectTarget;
     bool inExec = false;
+    // A border drag began; the first size change it makes runs BeforeResizeHook.
+    bool resizePending = false;
 
     enum class Drag { None, Move, Resize } drag = Drag::None;
     Qt::Edges dragEdges;
@@ -136,8 +138,10 @@ TSkForm::TSkForm(QWidget* owner)
 
     d->ownMenu = new QMenu(this);
     QAction* restore = d->ownMenu->addAction(tr("Восстановить"), d.get(), [this] {
-        if (IsMaximized()) ToggleMaximize();
-        else if (IsMinimized()) showNormal();
+        if (IsMaximized())
+            ToggleMaximize();
+        else if (IsMinimized())
+            showNormal();
     });
     QAction* minimize = d->ownMenu->addAction(tr("Свернуть"), d.get(), [this] { ToggleMinimize(); });
     QAction* maximize = d->ownMenu->addAction(tr("Развернуть"), d.get(), [this] {
@@ -203,7 +207,9 @@ QString TSkForm::DefaultStyleSheet() {
         "TSkTitleButton#skCloseButton:pressed { background-color: #a50d1a; }\n");
 }
 
-QColor TSkForm::FrameColor() const { return d->frameColor; }
+QColor TSkForm::FrameColor() const {
+    return d->frameColor;
+}
 
 void TSkForm::SetFrameColor(const QColor& color) {
     d->frameColor = color;
@@ -226,7 +232,9 @@ TSkNotebook* TSkForm::CreateNotebook() {
     return notebook;
 }
 
-void TSkForm::AddHotKey(const QString& value) { hotKeys.AddHotKey(value, notebook ? notebook->currentIndex() : -1); }
+void TSkForm::AddHotKey(const QString& value) {
+    hotKeys.AddHotKey(value, notebook ? notebook->currentIndex() : -1);
+}
 
 void TSkForm::SetSystemMenu(QMenu* menu) {
     systemMenu = menu ? menu : d->ownMenu;
@@ -236,8 +244,12 @@ void TSkForm::SetSystemMenu(QMenu* menu) {
         });
 }
 
-void TSkForm::SetCaption(const QString& caption) { setWindowTitle(caption); }
-QString TSkForm::Caption() const { return windowTitle(); }
+void TSkForm::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+QString TSkForm::Caption() const {
+    return windowTitle();
+}
 
 void TSkForm::SetSizeable(bool flag) {
     sizeable = flag;
@@ -265,8 +277,12 @@ void TSkForm::SetHideCaption(bool hide) {
     update();
 }
 
-void TSkForm::SetMinWidth(int w) { setMinimumWidth(qBound(0, w, QWIDGETSIZE_MAX)); }
-void TSkForm::SetMinHeight(int h) { setMinimumHeight(qBound(0, h, QWIDGETSIZE_MAX)); }
+void TSkForm::SetMinWidth(int w) {
+    setMinimumWidth(qBound(0, w, QWIDGETSIZE_MAX));
+}
+void TSkForm::SetMinHeight(int h) {
+    setMinimumHeight(qBound(0, h, QWIDGETSIZE_MAX));
+}
 
 void TSkForm::updateButtons() {
     titleBar->SetButtons(d->helpButton, d->minButton, d->maxButton);
@@ -274,21 +290,29 @@ void TSkForm::updateButtons() {
     update();
 }
 
-bool TSkForm::IsMaximized() const { return windowState() & Qt::WindowMaximized; }
-bool TSkForm::IsMinimized() const { return windowState() & Qt::WindowMinimized; }
+bool TSkForm::IsMaximized() const {
+    return windowState() & Qt::WindowMaximized;
+}
+bool TSkForm::IsMinimized() const {
+    return windowState() & Qt::WindowMinimized;
+}
 
 void TSkForm::ToggleMaximize() {
     if (MaximizeHook) {
         auto hook = MaximizeHook;
         hook();
     }
-    if (IsMaximized()) showNormal();
-    else showMaximized();
+    if (IsMaximized())
+        showNormal();
+    else
+        showMaximized();
 }
 
 void TSkForm::ToggleMinimize() {
-    if (IsMinimized()) showNormal();
-    else showMinimized();
+    if (IsMinimized())
+        showNormal();
+    else
+        showMinimized();
 }
 
 void TSkForm::SetFramePainting(bool on) {
@@ -300,7 +324,9 @@ void TSkForm::SetFramePainting(bool on) {
     }
 }
 
-bool TSkForm::FramePainting() const { return d->framePaintingOff == 0; }
+bool TSkForm::FramePainting() const {
+    return d->framePaintingOff == 0;
+}
 
 void TSkForm::SetSkinStyleSheet(const QString& css) {
     d->skinSheet = css;
@@ -316,8 +342,10 @@ void TSkForm::SetSkinObject(const QString& name) {
 
 void TSkForm::CloseWithResult(int result) {
     modalResult = result;
-    if (d->inExec) QDialog::done(result);
-    else close();
+    if (d->inExec)
+        QDialog::done(result);
+    else
+        close();
 }
 
 int TSkForm::ShowModal() {
@@ -386,10 +414,10 @@ void TSkForm::startMove(const QPoint& globalPos) {
 }
 
 void TSkForm::startResize(Qt::Edges edges, const QPoint& globalPos) {
-    if (BeforeResizeHook) {
-        auto hook = BeforeResizeHook;
-        hook();
-    }
+    // The hook runs at the first size change, not here: a press that moves
+    // nothing (or a window manager that ends the drag unseen) would leave the
+    // frame switched off with no size change to switch it on again.
+    d->resizePending = true;
     if (QWindow* w = windowHandle(); w && w->startSystemResize(edges)) return;
     d->drag = Private::Drag::Resize;
     d->dragEdges = edges;
@@ -406,13 +434,18 @@ void TSkForm::followDrag(const QPoint& globalPos) {
     }
     // Never narrower than the system and close buttons, never lower than the title.
     const int b = borderWidth();
-    const int minW = qMax(minimumWidth(), 2 * b + titleBar->SystemButton()->width() + titleBar->CloseButton()->width());
+    const int minW =
+        qMax(minimumWidth(), 2 * b + titleBar->SystemButton()->width() + titleBar->CloseButton()->width());
     const int minH = qMax(minimumHeight(), 2 * b + (hideCaption ? 0 : titleBar->height()));
     const int maxW = maximumWidth(), maxH = maximumHeight();
-    if (d->dragEdges & Qt::LeftEdge) g.setLeft(qBound(g.right() + 1 - maxW, g.left() + delta.x(), g.right() + 1 - minW));
-    if (d->dragEdges & Qt::RightEdge) g.setRight(qBound(g.left() - 1 + minW, g.right() + delta.x(), g.left() - 1 + maxW));
-    if (d->dragEdges & Qt::TopEdge) g.setTop(qBound(g.bottom() + 1 - maxH, g.top() + delta.y(), g.bottom() + 1 - minH));
-    if (d->dragEdges & Qt::BottomEdge) g.setBottom(qBound(g.top() - 1 + minH, g.bottom() + delta.y(), g.top() - 1 + maxH));
+    if (d->dragEdges & Qt::LeftEdge)
+        g.setLeft(qBound(g.right() + 1 - maxW, g.left() + delta.x(), g.right() + 1 - minW));
+    if (d->dragEdges & Qt::RightEdge)
+        g.setRight(qBound(g.left() - 1 + minW, g.right() + delta.x(), g.left() - 1 + maxW));
+    if (d->dragEdges & Qt::TopEdge)
+        g.setTop(qBound(g.bottom() + 1 - maxH, g.top() + delta.y(), g.bottom() + 1 - minH));
+    if (d->dragEdges & Qt::BottomEdge)
+        g.setBottom(qBound(g.top() - 1 + minH, g.bottom() + delta.y(), g.top() - 1 + maxH));
     setGeometry(g);
 }
 
@@ -440,7 +473,8 @@ bool TSkForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
         if (key == Qt::Key_Q) {
             platform().restartProgram();
         } else if (key == Qt::Key_E && !DescriptionFile.isEmpty() && OwnDriveKind() != TDriveKind::CdRom) {
-            platform().shellOpen(AbsoluteFromApp(DescriptionFile), QString(), QStringLiteral("open"), QString());
+            platform().shellOpen(AbsoluteFromApp(DescriptionFile), QString(), QStringLiteral("open"),
+                                 QString());
         }
     }
     return handled;
@@ -458,13 +492,18 @@ bool TSkForm::eventFilter(QObject* watched, QEvent* e) {
         if (!watched->isWidgetType()) break;
         auto* w = static_cast<QWidget*>(watched);
         if (w->window() != this || !isEnabled()) break;
-        if (e == d->lastKeyEvent && d->lastKeyTarget && w != d->lastKeyTarget && w->isAncestorOf(d->lastKeyTarget))
+        if (e == d->lastKeyEvent && d->lastKeyTarget && w != d->lastKeyTarget &&
+            w->isAncestorOf(d->lastKeyTarget))
             break; // the event propagating from the widget that had it first
         d->lastKeyEvent = e;
         d->lastKeyTarget = w;
         auto* ke = static_cast<QKeyEvent*>(e);
         return HandleKey(KeyOfEvent(ke), ke->modifiers());
     }
+    case QEvent::MouseButtonPress:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+            d->resizePending = false;
+        break;
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
         if (d->drag == Private::Drag::None) break;
@@ -493,6 +532,13 @@ void TSkForm::keyPressEvent(QKeyEvent* e) {
 }
 
 void TSkForm::resizeEvent(QResizeEvent* e) {
+    if (d->resizePending) {
+        d->resizePending = false;
+        if (BeforeResizeHook) {
+            auto hook = BeforeResizeHook;
+            hook(); // the pages still have their old size here
+        }
+    }
     QDialog::resizeEvent(e);
     layoutFrame();
     if (SizeChangeHook) {
@@ -581,8 +627,8 @@ void TSkForm::mousePressEvent(QMouseEvent* e) {
         }
         // Presses on the bare window or an empty notebook page reach here.
         QWidget* target = childAt(at);
-        const bool body = !target || target == client || target == notebook ||
-                          (notebook && notebook->indexOf(target) >= 0);
+        const bool body =
+            !target || target == client || target == notebook || (notebook && notebook->indexOf(target) >= 0);
         if (body && canBodyDrag(e->button())) {
             BeginDrag(this, e->globalPosition().toPoint(), e->button());
             e->accept();

@@ -42,23 +42,23 @@ public:
     ~TSkForm() override;
 
     // State set by the form keys and the runtime.
-    QString ShowEffect;        // animation played when shown ("fade", ...)
-    bool EscClose = false;     // Esc closes the window
-    bool Moving = false;       // the body drags the window
-    QString DescriptionFile;   // name of the description file that built it
+    QString ShowEffect;      // animation played when shown ("fade", ...)
+    bool EscClose = false;   // Esc closes the window
+    bool Moving = false;     // the body drags the window
+    QString DescriptionFile; // name of the description file that built it
     QString StartAction;
     bool HelpButton = false;
     QString HelpAction;
     QFont MessageFont;
-    QString MaxButtons;        // speed buttons shown while maximized, ";"-separated
-    QString NormalButtons;     // speed buttons shown while not maximized
-    QColor PageColor;          // invalid or black: not set
+    QString MaxButtons;    // speed buttons shown while maximized, ";"-separated
+    QString NormalButtons; // speed buttons shown while not maximized
+    QColor PageColor;      // invalid or black: not set
 
     // Hooks of the active runtime.
-    DispatchCallback CommandCallback;                   // every action the window raises
-    std::function<void(int, int)> SizeChangeHook;       // after a size change: client width, height
-    std::function<void()> MaximizeHook;                 // before maximize or restore
-    std::function<void()> BeforeResizeHook;             // before a user resize starts changing the size
+    DispatchCallback CommandCallback;             // every action the window raises
+    std::function<void(int, int)> SizeChangeHook; // after a size change: client width, height
+    std::function<void()> MaximizeHook;           // before maximize or restore
+    std::function<void()> BeforeResizeHook;       // before a user resize starts changing the size
 
     // The notebook, or null before the first form section is built.
     TSkNotebook* Notebook() const { return notebook; }
@@ -86,7 +86,7 @@ public:
 
     bool IsMaximized() const;
     bool IsMinimized() const;
-    void ToggleMaximize();   // calls MaximizeHook first
+    void ToggleMaximize(); // calls MaximizeHook first
     void ToggleMinimize();
     // Switches painting of the skinned frame off and on (nesting).
     void SetFramePainting(bool on);

@@ -46,7 +46,8 @@ void TSkTitleButton::paintEvent(QPaintEvent*) {
             icon.paint(&p, QRect(c.x() - 8, c.y() - 8, 16, 16));
             break;
         }
-        for (int dy : {-4, 0, 4}) p.drawLine(c.x() - 6, c.y() + dy, c.x() + 6, c.y() + dy);
+        for (int dy : {-4, 0, 4})
+            p.drawLine(c.x() - 6, c.y() + dy, c.x() + 6, c.y() + dy);
         break;
     }
     case Glyph::Help: {
@@ -130,9 +131,15 @@ void TSkTitleBar::SetButtons(bool help, bool minimize, bool maximize) {
     maxButton->setVisible(maximize);
 }
 
-bool TSkTitleBar::HasHelp() const { return !helpButton->isHidden(); }
-bool TSkTitleBar::HasMinimize() const { return !minButton->isHidden(); }
-bool TSkTitleBar::HasMaximize() const { return !maxButton->isHidden(); }
+bool TSkTitleBar::HasHelp() const {
+    return !helpButton->isHidden();
+}
+bool TSkTitleBar::HasMinimize() const {
+    return !minButton->isHidden();
+}
+bool TSkTitleBar::HasMaximize() const {
+    return !maxButton->isHidden();
+}
 
 void TSkTitleBar::SetMaximized(bool maximized) {
     maxButton->SetGlyph(maximized ? TSkTitleButton::Glyph::Restore : TSkTitleButton::Glyph::Maximize);

@@ -4,7 +4,9 @@
 #include <array>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires.
-static void initCursorResources() { Q_INIT_RESOURCE(cursors); }
+static void initCursorResources() {
+    Q_INIT_RESOURCE(cursors);
+}
 
 void RegisterCursors() {
     static const bool done = (initCursorResources(), true);
@@ -20,16 +22,16 @@ struct StandardCursor {
 };
 
 constexpr std::array<StandardCursor, 21> standardCursors{{
-    {"crDefault", 0, Qt::ArrowCursor},      {"crArrow", -2, Qt::ArrowCursor},
-    {"crCross", -3, Qt::CrossCursor},       {"crIBeam", -4, Qt::IBeamCursor},
-    {"crSizeNESW", -6, Qt::SizeBDiagCursor}, {"crSizeNS", -7, Qt::SizeVerCursor},
-    {"crSizeNWSE", -8, Qt::SizeFDiagCursor}, {"crSizeWE", -9, Qt::SizeHorCursor},
-    {"crUpArrow", -10, Qt::UpArrowCursor},  {"crHourGlass", -11, Qt::WaitCursor},
-    {"crDrag", -12, Qt::DragCopyCursor},    {"crNoDrop", -13, Qt::ForbiddenCursor},
-    {"crHSplit", -14, Qt::SplitHCursor},    {"crVSplit", -15, Qt::SplitVCursor},
+    {"crDefault", 0, Qt::ArrowCursor},        {"crArrow", -2, Qt::ArrowCursor},
+    {"crCross", -3, Qt::CrossCursor},         {"crIBeam", -4, Qt::IBeamCursor},
+    {"crSizeNESW", -6, Qt::SizeBDiagCursor},  {"crSizeNS", -7, Qt::SizeVerCursor},
+    {"crSizeNWSE", -8, Qt::SizeFDiagCursor},  {"crSizeWE", -9, Qt::SizeHorCursor},
+    {"crUpArrow", -10, Qt::UpArrowCursor},    {"crHourGlass", -11, Qt::WaitCursor},
+    {"crDrag", -12, Qt::DragCopyCursor},      {"crNoDrop", -13, Qt::ForbiddenCursor},
+    {"crHSplit", -14, Qt::SplitHCursor},      {"crVSplit", -15, Qt::SplitVCursor},
     {"crMultiDrag", -16, Qt::DragCopyCursor}, {"crSQLWait", -17, Qt::WaitCursor},
-    {"crNo", -18, Qt::ForbiddenCursor},     {"crAppStart", -19, Qt::BusyCursor},
-    {"crHelp", -20, Qt::WhatsThisCursor},   {"crHandPoint", -21, Qt::PointingHandCursor},
+    {"crNo", -18, Qt::ForbiddenCursor},       {"crAppStart", -19, Qt::BusyCursor},
+    {"crHelp", -20, Qt::WhatsThisCursor},     {"crHandPoint", -21, Qt::PointingHandCursor},
     {"crSizeAll", -22, Qt::SizeAllCursor},
 }};
 
@@ -58,7 +60,7 @@ QCursor CursorFromNumber(int n) {
         if (pixmap.isNull()) return QCursor(Qt::ArrowCursor);
         return QCursor(pixmap, c.hotX, c.hotY);
     }
-    if (n == -1) return QCursor(Qt::BlankCursor); // crNone
+    if (n == -1) return QCursor(Qt::BlankCursor);   // crNone
     if (n == -5) return QCursor(Qt::SizeAllCursor); // crSize, the old name of crSizeAll
     for (const StandardCursor& c : standardCursors)
         if (c.number == n) return QCursor(c.shape);

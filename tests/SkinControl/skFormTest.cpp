@@ -36,7 +36,8 @@ protected:
 
     QStringList actionTexts() const {
         QStringList out;
-        for (const RHelpAction& a : actions) out << a.Action;
+        for (const RHelpAction& a : actions)
+            out << a.Action;
         return out;
     }
 
@@ -78,11 +79,12 @@ TEST_F(FormTest, HotKeyMatchesThePageShownNow) {
     form->Notebook()->SetActivePage(1);
     QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(actionTexts(), QStringList({"second", "first"}));
-    for (const RHelpAction& a : actions) EXPECT_EQ(a.X + a.Y + a.Height, 0);
+    for (const RHelpAction& a : actions)
+        EXPECT_EQ(a.X + a.Y + a.Height, 0);
 }
 
 TEST_F(FormTest, HotKeyRegisteredOnShownPageAndSeenBeforeTheEdit) {
-    form->AddHotKey("F5*refresh");           // page 0, shown now
+    form->AddHotKey("F5*refresh"); // page 0, shown now
     form->AddHotKey("A*letter_a");
     showWithFocus();
     QTest::keyClick(edit, Qt::Key_F5);
@@ -136,8 +138,18 @@ TEST_F(FormTest, EscClosesOnlyDialogsAndEscCloseWindows) {
         {"dialog", [](TSkForm& f) { f.SetDialog(true); }, true},
         {"esc_close", [](TSkForm& f) { f.EscClose = true; }, true},
         {"neither", [](TSkForm&) {}, false},
-        {"dialog then esc_close=0", [](TSkForm& f) { f.SetDialog(true); f.EscClose = false; }, false},
-        {"dialog on then off", [](TSkForm& f) { f.SetDialog(true); f.SetDialog(false); }, false},
+        {"dialog then esc_close=0",
+         [](TSkForm& f) {
+             f.SetDialog(true);
+             f.EscClose = false;
+         },
+         false},
+        {"dialog on then off",
+         [](TSkForm& f) {
+             f.SetDialog(true);
+             f.SetDialog(false);
+         },
+         false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -172,12 +184,32 @@ TEST_F(FormTest, BorderButtonsFollowSizeDialogAndHelp) {
     const Row rows[] = {
         {"default", [](TSkForm&) {}, false, true, true, true, false},
         {"size=0", [](TSkForm& f) { f.SetSizeable(false); }, false, true, false, false, false},
-        {"size=0 then 1", [](TSkForm& f) { f.SetSizeable(false); f.SetSizeable(true); }, false, true, true, true, false},
+        {"size=0 then 1",
+         [](TSkForm& f) {
+             f.SetSizeable(false);
+             f.SetSizeable(true);
+         },
+         false, true, true, true, false},
         {"dialog=1", [](TSkForm& f) { f.SetDialog(true); }, false, false, false, false, true},
-        {"dialog=1 then 0", [](TSkForm& f) { f.SetDialog(true); f.SetDialog(false); }, false, true, true, true, false},
-        {"dialog=1 then size=1", [](TSkForm& f) { f.SetDialog(true); f.SetSizeable(true); }, false, false, true, true, true},
+        {"dialog=1 then 0",
+         [](TSkForm& f) {
+             f.SetDialog(true);
+             f.SetDialog(false);
+         },
+         false, true, true, true, false},
+        {"dialog=1 then size=1",
+         [](TSkForm& f) {
+             f.SetDialog(true);
+             f.SetSizeable(true);
+         },
+         false, false, true, true, true},
         {"but_help", [](TSkForm& f) { f.SetHelpButton(true); }, true, true, true, true, false},
-        {"but_help then off", [](TSkForm& f) { f.SetHelpButton(true); f.SetHelpButton(false); }, false, true, true, true, false},
+        {"but_help then off",
+         [](TSkForm& f) {
+             f.SetHelpButton(true);
+             f.SetHelpButton(false);
+         },
+         false, true, true, true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -222,8 +254,10 @@ TEST_F(FormTest, BodyDragMovesOnlyWhenMovingAndNotMaximized) {
         f.Moving = row.moving;
         TSkNotebook* nb = f.CreateNotebook();
         f.InstallDragHandler(nb);
-        if (row.maximized) f.showMaximized();
-        else f.show();
+        if (row.maximized)
+            f.showMaximized();
+        else
+            f.show();
         QApplication::processEvents();
         QWidget* page = nb->Page(0);
         const QPoint before = f.pos();
@@ -252,6 +286,8 @@ TEST_F(FormTest, BorderDragResizesWithinLimits) {
     form->show();
     const QRect start = form->geometry();
     const QPoint right(form->width() - 2, form->height() / 2);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, right);
+    EXPECT_EQ(beforeResize, 0) << "a press that resizes nothing";
 
     QTest::mousePress(form.get(), Qt::LeftButton, {}, right);
     QTest::mouseMove(form.get(), right + QPoint(50, 0));
@@ -326,9 +362,10 @@ TEST_F(FormTest, FramePaintingNestsAndAShownWindowPaints) {
 TEST_F(FormTest, ShowEffectFadesInOnlyForKnownNames) {
     // The offscreen platform keeps the opacity but warns at every step.
     static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (!text.contains("window opacity")) previous(type, context, text);
-    });
+    previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.contains("window opacity")) previous(type, context, text);
+        });
     struct Restore {
         ~Restore() { qInstallMessageHandler(previous); }
     } restore;

@@ -47,10 +47,11 @@ TEST(SkinTest, SkinIsReadThroughTheArchive) {
     // In the archive only, and a disk file of the same name that must lose.
     app.writeText("skin/packed.css", "disk");
     QString error;
-    ASSERT_TRUE(WriteArchive(app.path() + "interface.dat",
-                             {{"skin\\packed.css", "QLabel { color: green; }", {}},
-                              {"skin\\only.css", QByteArray("QLabel { font: \xea\xf3\xf0\xf1\xe8\xe2; }"), {}}},
-                             false, &error))
+    ASSERT_TRUE(
+        WriteArchive(app.path() + "interface.dat",
+                     {{"skin\\packed.css", "QLabel { color: green; }", {}},
+                      {"skin\\only.css", QByteArray("QLabel { font: \xea\xf3\xf0\xf1\xe8\xe2; }"), {}}},
+                     false, &error))
         << error.toStdString();
     ASSERT_TRUE(OpenArchive(app.path() + "interface.dat"));
     QWidget window;

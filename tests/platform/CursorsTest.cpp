@@ -23,11 +23,16 @@ TEST(Cursors, StandardNamesAndNumbers) {
         Qt::CursorShape shape;
     };
     const Row rows[] = {
-        {"crDefault", 0, Qt::ArrowCursor},     {"CRARROW", -2, Qt::ArrowCursor},
-        {"crIBeam", -4, Qt::IBeamCursor},       {"crsizenesw", -6, Qt::SizeBDiagCursor},
-        {"crSizeNWSE", -8, Qt::SizeFDiagCursor}, {"crHourGlass", -11, Qt::WaitCursor},
-        {"crHSplit", -14, Qt::SplitHCursor},    {"crNo", -18, Qt::ForbiddenCursor},
-        {"crHandPoint", -21, Qt::PointingHandCursor}, {"crSizeAll", -22, Qt::SizeAllCursor},
+        {"crDefault", 0, Qt::ArrowCursor},
+        {"CRARROW", -2, Qt::ArrowCursor},
+        {"crIBeam", -4, Qt::IBeamCursor},
+        {"crsizenesw", -6, Qt::SizeBDiagCursor},
+        {"crSizeNWSE", -8, Qt::SizeFDiagCursor},
+        {"crHourGlass", -11, Qt::WaitCursor},
+        {"crHSplit", -14, Qt::SplitHCursor},
+        {"crNo", -18, Qt::ForbiddenCursor},
+        {"crHandPoint", -21, Qt::PointingHandCursor},
+        {"crSizeAll", -22, Qt::SizeAllCursor},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
