@@ -5,7 +5,12 @@
 // the parts list and the picture box.
 
 #include "SkinControl/skForm.h"
+#include "SkinControl/skListView.h"
+#include "SkinControl/skPanel.h"
+#include "SkinControl/skScrollBox.h"
+#include "catalogue/uPaintBox.h"
 #include "runtime/skCommand.h"
+#include "runtime/skPopMenu.h"
 
 #include <QPointer>
 #include <memory>
@@ -13,11 +18,6 @@
 #include <vector>
 
 class TSkStract;
-class TSkListView;
-class TSkScrollBox;
-class TSkPanel;
-class TSkPopMenu;
-class TPaintBox;
 
 class TfrmMain : public TSkForm {
     Q_OBJECT
