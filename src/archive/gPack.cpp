@@ -5,28 +5,152 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QStringDecoder>
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
 constexpr qint64 HeaderSize = 15;     // magic, reserved field, directory offset
 constexpr qint64 MinRecordSize = 10;  // name length, size, offset, flag
 
+// Stored name -> index of its last record. Open addressing over 32-bit
+// hashes, eight bytes a slot. A request is folded (ASCII lower case, "/" as
+// "\") while it is hashed and compared, so a lookup allocates nothing; a
+// request with other characters is lower-cased by toLower first.
+class NameIndex {
+public:
+    void build(const std::vector<TData>& entries) {
+        size_t capacity = 8;
+        while (capacity < entries.size() * 2) capacity *= 2;
+        table.assign(capacity, Slot{0, -1});
+        mask = capacity - 1;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const QString& name = entries[i].name;
+            const uint32_t h = hashOf(name, false);
+            for (size_t at = h & mask;; at = (at + 1) & mask) {
+                Slot& slot = table[at];
+                if (slot.index < 0 || (slot.hash == h && entries[size_t(slot.index)].name == name)) {
+                    slot = Slot{h, int32_t(i)};  // a later record replaces an earlier one
+                    break;
+                }
+            }
+        }
+    }
+    int find(QStringView request, const std::vector<TData>& entries) const {
+        if (table.empty()) return -1;
+        for (QChar c : request)
+            if (c.unicode() >= 0x80) {
+                const QString key = ::ArchiveName(request.toString());
+                return probe(key, hashOf(key, false), false, entries);
+            }
+        return probe(request, hashOf(request, true), true, entries);
+    }
+    void clear() {
+        table.clear();
+        table.shrink_to_fit();
+        mask = 0;
+    }
+
+private:
+    struct Slot {
+        uint32_t hash;
+        int32_t index;
+    };
+    static char16_t foldAscii(char16_t c) {
+        return c == '/' ? u'\\' : (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : c;
+    }
+    // FNV-1a over the (folded) characters.
+    static uint32_t hashOf(QStringView s, bool fold) {
+        uint32_t h = 2166136261u;
+        for (QChar c : s) h = (h ^ (fold ? foldAscii(c.unicode()) : c.unicode())) * 16777619u;
+        return h;
+    }
+    int probe(QStringView request, uint32_t h, bool fold, const std::vector<TData>& entries) const {
+        for (size_t at = h & mask;; at = (at + 1) & mask) {
+            const Slot& slot = table[at];
+            if (slot.index < 0) return -1;
+            if (slot.hash == h && same(entries[size_t(slot.index)].name, request, fold)) return slot.index;
+        }
+    }
+    static bool same(QStringView stored, QStringView request, bool fold) {
+        if (stored.size() != request.size()) return false;
+        if (!fold) return stored == request;
+        for (qsizetype i = 0; i < stored.size(); ++i)
+            if (stored[i].unicode() != foldAscii(request[i].unicode())) return false;
+        return true;
+    }
+    std::vector<Slot> table;
+    size_t mask = 0;
+};
+
+// Reads byte ranges of the archive with positioned reads. A read that
+// starts where the previous one ended fills a 64 KB window, so entries read
+// in directory order mostly come out of memory without a system call; any
+// other read takes exactly its own bytes.
+class RangeReader {
+public:
+    void reset(int descriptor) {
+        fd = descriptor;
+        window.clear();
+        windowStart = 0;
+        lastEnd = -1;
+    }
+    // The count of bytes read (fewer at the end of the file), or -1.
+    qint64 read(qint64 offset, char* to, qint64 length) {
+        if (offset >= windowStart && offset + length <= windowStart + window.size()) {
+            std::memcpy(to, window.constData() + (offset - windowStart), size_t(length));
+            lastEnd = offset + length;
+            return length;
+        }
+        qint64 got;
+        if (offset == lastEnd && length < WindowSize / 2) {
+            window.resize(WindowSize);
+            window.resize(std::max<qint64>(readAt(offset, window.data(), WindowSize), 0));
+            windowStart = offset;
+            got = std::min<qint64>(length, window.size());
+            std::memcpy(to, window.constData(), size_t(got));
+        } else {
+            got = readAt(offset, to, length);
+        }
+        lastEnd = got < 0 ? -1 : offset + got;
+        return got;
+    }
+
+private:
+    static constexpr qint64 WindowSize = 64 * 1024;
+    qint64 readAt(qint64 offset, char* to, qint64 length) const {
+        qint64 done = 0;
+        while (done < length) {
+            const ssize_t n = ::pread(fd, to + done, size_t(length - done), off_t(offset + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return done > 0 ? done : -1;
+            if (n == 0) break;
+            done += n;
+        }
+        return done;
+    }
+    int fd = -1;
+    QByteArray window;
+    qint64 windowStart = 0;
+    qint64 lastEnd = -1;
+};
+
 // The one open archive of the process.
 struct ArchiveState {
     QFile file;
+    RangeReader reader;
     qint64 fileSize = 0;
     QString name;
     // Empty while the archive folder is the program's folder, so it follows
     // AppFolder when that changes.
     QString folder;
     std::vector<TData> entries;
-    // Stored name -> index of its last record.
-    QHash<QString, int> index;
+    NameIndex index;
 };
 
 ArchiveState& state() {
@@ -66,6 +190,19 @@ bool parseDirectory(const QByteArray& dir, std::vector<RawRecord>& records) {
     return true;
 }
 
+// XORs every byte with the key byte, eight bytes at a time.
+void unscramble(char* p, qsizetype n) {
+    constexpr uint64_t key8 = 0x0101010101010101ull * ArchiveKeyByte;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        word ^= key8;
+        std::memcpy(p + i, &word, 8);
+    }
+    for (; i < n; ++i) p[i] = static_cast<char>(p[i] ^ ArchiveKeyByte);
+}
+
 // Reads header and directory of the opened file; false on any fault.
 bool readDirectory(ArchiveState& s) {
     s.fileSize = s.file.size();
@@ -90,7 +227,6 @@ bool readDirectory(ArchiveState& s) {
 
     QStringDecoder decoder("windows-1251");
     s.entries.reserve(records.size());
-    s.index.reserve(static_cast<qsizetype>(records.size()));
     for (const RawRecord& r : records) {
         TData d;
         d.nameLength = r.nameLength;
@@ -98,9 +234,9 @@ bool readDirectory(ArchiveState& s) {
         d.size = r.size;
         d.offset = r.offset;
         d.flag = r.flag;
-        s.index.insert(d.name, static_cast<int>(s.entries.size()));
         s.entries.push_back(std::move(d));
     }
+    s.index.build(s.entries);
     return true;
 }
 
@@ -108,9 +244,9 @@ bool readDirectory(ArchiveState& s) {
 // as long as the folder; the dropped characters are not compared.
 QString relativeName(const QString& name) {
     const bool absolute = (name.size() >= 2 && name[1] == ':') || name.startsWith('/');
-    const QString folder = ArchiveFolder();
-    if (absolute && name.size() >= folder.size()) return name.mid(folder.size());
-    return name;
+    if (!absolute) return name;
+    const qsizetype folderSize = ArchiveFolder().size();
+    return name.size() >= folderSize ? name.mid(folderSize) : name;
 }
 
 bool readDiskFile(QByteArray& stream, const QString& path) {
@@ -134,11 +270,11 @@ bool OpenArchive(const QString& name) {
     if (cut >= 0) s.folder = AddSlash(QFileInfo(found).absolutePath());
 
     s.file.setFileName(found);
-    // Unbuffered: every entry is one seek and one read straight into its buffer.
-    if (!s.file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !readDirectory(s)) {
+    if (!s.file.open(QIODevice::ReadOnly) || s.file.handle() < 0 || !readDirectory(s)) {
         CloseArchive();
         return false;
     }
+    s.reader.reset(s.file.handle());
     return true;
 }
 
@@ -148,14 +284,14 @@ void CloseArchive() {
     s.entries.shrink_to_fit();
     s.index.clear();
     s.file.close();
+    s.reader.reset(-1);
     s.fileSize = 0;
     s.name.clear();
 }
 
 int FindEntry(const QString& name) {
     const ArchiveState& s = state();
-    if (s.index.isEmpty()) return -1;
-    return s.index.value(::ArchiveName(name), -1);
+    return s.index.find(name, s.entries);
 }
 
 void ReadEntry(QByteArray& stream, int index) {
@@ -167,27 +303,23 @@ void ReadEntry(QByteArray& stream, int index) {
     // An entry reaching past the end of the archive is cut to the bytes that
     // are there, so a bad size never allocates more than the file holds.
     const qint64 wanted = std::min<qint64>(d.size, s.fileSize - d.offset);
-    if (!s.file.seek(d.offset)) return;
     stream.resize(wanted);
-    const qint64 got = s.file.read(stream.data(), wanted);
+    const qint64 got = s.reader.read(d.offset, stream.data(), wanted);
     stream.resize(std::max<qint64>(got, 0));
-    if (d.flag == 1) {
-        char* p = stream.data();
-        for (qsizetype i = 0, n = stream.size(); i < n; ++i) p[i] = static_cast<char>(p[i] ^ ArchiveKeyByte);
-    }
+    if (d.flag == 1) unscramble(stream.data(), stream.size());
 }
 
 void LoadFile(QByteArray& stream, const QString& name) {
     stream.clear();
     if (name.isEmpty()) return;
-    const QString relative = relativeName(name).toLower();
+    const QString relative = relativeName(name);
     const int index = FindEntry(relative);
     if (index >= 0) {
         ReadEntry(stream, index);
         return;
     }
     QString disk = FindOnDisk(name);
-    if (disk.isEmpty() || !QFileInfo(disk).isFile()) disk = FindOnDisk(ResolveRelative(relative, ArchiveFolder()));
+    if (disk.isEmpty() || !QFileInfo(disk).isFile()) disk = FindOnDisk(ResolveRelative(relative.toLower(), ArchiveFolder()));
     if (!disk.isEmpty() && QFileInfo(disk).isFile() && readDiskFile(stream, disk)) return;
     stream.clear();
     platform().messageBox(QStringLiteral("Не найден файл \r\n") + name);
