@@ -11,7 +11,9 @@ TSkButton::TSkButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, [this] { raiseAction(this); });
 }
 
-void TSkButton::ShowOrHide() { ControlLayout::SetVisible(this, isHidden()); }
+void TSkButton::ShowOrHide() {
+    ControlLayout::SetVisible(this, isHidden());
+}
 
 void TSkButton::SetTextAlignment(Qt::Alignment alignment) {
     textAlignment = alignment & Qt::AlignHorizontal_Mask;
@@ -44,8 +46,9 @@ void TSkButton::paintEvent(QPaintEvent* e) {
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButton, opt);
     QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this).adjusted(2, 0, -2, 0);
-    if (opt.state & QStyle::State_Sunken) r.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
-                                                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
+    if (opt.state & QStyle::State_Sunken)
+        r.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
+                    style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
     int flags = int(textAlignment) | Qt::AlignVCenter | Qt::TextShowMnemonic;
     if (wordWrap) flags |= Qt::TextWordWrap;
     p.drawItemText(r, flags, opt.palette, isEnabled(), caption, QPalette::ButtonText);

@@ -12,7 +12,7 @@ class TSkCheckBox : public QCheckBox, public TSkControl {
 public:
     explicit TSkCheckBox(QWidget* parent);
 
-    QStringList EnableControls;  // lower-cased names of controls that follow the box
+    QStringList EnableControls; // lower-cased names of controls that follow the box
 
     // Appends the ";"-separated names, lower-cased; a trailing ";" adds no
     // empty name, an empty text adds one.

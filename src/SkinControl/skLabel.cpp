@@ -78,8 +78,8 @@ void TSkLabel::fitToText() {
     if (!autoSize || fitting) return;
     fitting = true;
     const TAlign align = ControlLayout::Align(this);
-    const bool fixedWidth = wordWrap() || cutLength || align == TAlign::Top || align == TAlign::Bottom ||
-                            align == TAlign::Client;
+    const bool fixedWidth =
+        wordWrap() || cutLength || align == TAlign::Top || align == TAlign::Bottom || align == TAlign::Client;
     const bool fixedHeight = align == TAlign::Left || align == TAlign::Right || align == TAlign::Client;
     const QSize hint = sizeHint();
     const int w = fixedWidth ? width() : hint.width();

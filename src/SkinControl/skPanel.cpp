@@ -29,7 +29,9 @@ void TSkPanel::SetHeightText(const QString& value) {
     }
 }
 
-void TSkPanel::ApplyPercentSize() { PanelLayout::ApplyPercent(this, WidthPercent, HeightPercent); }
+void TSkPanel::ApplyPercentSize() {
+    PanelLayout::ApplyPercent(this, WidthPercent, HeightPercent);
+}
 
 void TSkPanel::SetCenterHorz(bool on) {
     CenterHorz = on;
@@ -41,9 +43,13 @@ void TSkPanel::SetCenterVert(bool on) {
     if (on) Recenter();
 }
 
-void TSkPanel::Recenter() { PanelLayout::Recenter(this, CenterHorz, CenterVert); }
+void TSkPanel::Recenter() {
+    PanelLayout::Recenter(this, CenterHorz, CenterVert);
+}
 
-void TSkPanel::ShowOrHide() { PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved); }
+void TSkPanel::ShowOrHide() {
+    PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved);
+}
 
 void TSkPanel::SetBevel(bool on) {
     setFrameStyle(on ? (QFrame::StyledPanel | QFrame::Raised) : QFrame::NoFrame);

@@ -12,13 +12,13 @@ class TSkPanel : public QFrame, public TSkControl, public TCenterable {
 public:
     explicit TSkPanel(QWidget* parent);
 
-    int WidthPercent = 0;   // 0: the width is fixed
-    int HeightPercent = 0;  // 0: the height is fixed
+    int WidthPercent = 0;  // 0: the width is fixed
+    int HeightPercent = 0; // 0: the height is fixed
     bool CenterHorz = false;
     bool CenterVert = false;
-    int SavedLeft = 0;      // position remembered by ShowOrHide
+    int SavedLeft = 0; // position remembered by ShowOrHide
     int SavedTop = 0;
-    bool PositionSaved = false;  // ShowOrHide has hidden it at least once
+    bool PositionSaved = false; // ShowOrHide has hidden it at least once
 
     // "50%" stores a percentage and applies it; a number sets the size.
     // Raises EConvertError on anything else.

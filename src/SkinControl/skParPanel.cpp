@@ -29,7 +29,9 @@ void TParentPanel::SetHeightText(const QString& value) {
     }
 }
 
-void TParentPanel::ApplyPercentSize() { PanelLayout::ApplyPercent(this, WidthPercent, HeightPercent); }
+void TParentPanel::ApplyPercentSize() {
+    PanelLayout::ApplyPercent(this, WidthPercent, HeightPercent);
+}
 
 void TParentPanel::CapturePercentSize() {
     const QWidget* parent = parentWidget();
@@ -48,9 +50,13 @@ void TParentPanel::SetCenterVert(bool on) {
     if (on) Recenter();
 }
 
-void TParentPanel::Recenter() { PanelLayout::Recenter(this, CenterHorz, CenterVert); }
+void TParentPanel::Recenter() {
+    PanelLayout::Recenter(this, CenterHorz, CenterVert);
+}
 
-void TParentPanel::ShowOrHide() { PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved); }
+void TParentPanel::ShowOrHide() {
+    PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved);
+}
 
 void TParentPanel::SetColor(const QColor& color) {
     QPalette pal = palette();

@@ -18,7 +18,7 @@ public:
     bool CenterVert = false;
     int SavedLeft = 0;
     int SavedTop = 0;
-    bool PositionSaved = false;  // ShowOrHide has hidden it at least once
+    bool PositionSaved = false; // ShowOrHide has hidden it at least once
 
     void SetWidthText(const QString& value);
     void SetHeightText(const QString& value);

@@ -44,7 +44,9 @@ void TSkSpeedButton::UpdateHint() {
         setToolTip(HintUp);
 }
 
-void TSkSpeedButton::ShowOrHide() { ControlLayout::SetVisible(this, isHidden()); }
+void TSkSpeedButton::ShowOrHide() {
+    ControlLayout::SetVisible(this, isHidden());
+}
 
 void TSkSpeedButton::SetMenu(QMenu* m) {
     setMenu(m);

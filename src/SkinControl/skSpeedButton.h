@@ -14,9 +14,9 @@ class TSkSpeedButton : public QToolButton, public TSkControl {
 public:
     explicit TSkSpeedButton(QWidget* parent);
 
-    bool Latched = false;  // the button's own record of being pressed
-    QString HintDown;      // hint while pressed
-    QString HintUp;        // hint while released
+    bool Latched = false; // the button's own record of being pressed
+    QString HintDown;     // hint while pressed
+    QString HintUp;       // hint while released
 
     // Buttons with the same non-zero group in one parent act as one set of
     // which one is down; 0: no group.

@@ -16,30 +16,44 @@ TSkSplitter::TSkSplitter(QWidget* parent) : QFrame(parent) {
     updateCursor();
 }
 
-void TSkSplitter::ShowOrHide() { PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved); }
+void TSkSplitter::ShowOrHide() {
+    PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, PositionSaved);
+}
 
 bool TSkSplitter::horizontal() const {
     const TAlign a = ControlLayout::Align(this);
     return a != TAlign::Top && a != TAlign::Bottom;
 }
 
-void TSkSplitter::updateCursor() { setCursor(horizontal() ? Qt::SplitHCursor : Qt::SplitVCursor); }
+void TSkSplitter::updateCursor() {
+    setCursor(horizontal() ? Qt::SplitHCursor : Qt::SplitVCursor);
+}
 
 QWidget* TSkSplitter::Neighbour() const {
     QWidget* parent = parentWidget();
     const TAlign align = ControlLayout::Align(this);
-    if (!parent || align == TAlign::None || align == TAlign::Client || align == TAlign::Custom) return nullptr;
+    if (!parent || align == TAlign::None || align == TAlign::Client || align == TAlign::Custom)
+        return nullptr;
     for (QObject* o : parent->children()) {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w == this || w->isHidden() || w->isWindow() || ControlLayout::Align(w) != align) continue;
         const QRect r = w->geometry();
         bool touches = false;
         switch (align) {
-        case TAlign::Left: touches = r.x() + r.width() == x(); break;
-        case TAlign::Right: touches = r.x() == x() + width(); break;
-        case TAlign::Top: touches = r.y() + r.height() == y(); break;
-        case TAlign::Bottom: touches = r.y() == y() + height(); break;
-        default: break;
+        case TAlign::Left:
+            touches = r.x() + r.width() == x();
+            break;
+        case TAlign::Right:
+            touches = r.x() == x() + width();
+            break;
+        case TAlign::Top:
+            touches = r.y() + r.height() == y();
+            break;
+        case TAlign::Bottom:
+            touches = r.y() == y() + height();
+            break;
+        default:
+            break;
         }
         if (touches) return w;
     }

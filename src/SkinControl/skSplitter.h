@@ -16,7 +16,7 @@ public:
     int SavedLeft = 0;
     int SavedTop = 0;
     bool PositionSaved = false;
-    int MinSize = 30;  // neither the resized control nor the free area gets smaller
+    int MinSize = 30; // neither the resized control nor the free area gets smaller
 
     void ShowOrHide();
     // The control that dragging resizes: the visible sibling of the same
@@ -35,12 +35,12 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    bool horizontal() const;  // a left or right splitter, dragged sideways
+    bool horizontal() const; // a left or right splitter, dragged sideways
     void updateCursor();
     int resizeLimit(const QWidget* n) const;
 
-    QPointer<QWidget> dragged;  // the control being resized while dragging
-    int startPos = 0;           // global mouse coordinate at the press
-    int startSize = 0;          // its size at the press
+    QPointer<QWidget> dragged; // the control being resized while dragging
+    int startPos = 0;          // global mouse coordinate at the press
+    int startSize = 0;         // its size at the press
     bool hovered = false;
 };

@@ -22,8 +22,9 @@
 
 namespace {
 
-template <typename T>
-T* as(TPropertyContext& c) { return qobject_cast<T*>(c.object); }
+template <typename T> T* as(TPropertyContext& c) {
+    return qobject_cast<T*>(c.object);
+}
 
 QWidget* widget(TPropertyContext& c) {
     TSkControl* control = AsSkControl(c.object);
@@ -54,8 +55,7 @@ void setButtonSkin(TPropertyContext& c, const QString& v) {
     const QString file = FieldOf(v, 2);
     TSkSkin* skin = c.runtime.Skin();
     if (file.isEmpty() || !skin || !skin->AddSkin(AbsoluteFromApp(file))) return;
-    if (const TSkinLink* link = skin->FindSkin(file))
-        as<QWidget>(c)->setStyleSheet(link->styleSheet);
+    if (const TSkinLink* link = skin->FindSkin(file)) as<QWidget>(c)->setStyleSheet(link->styleSheet);
 }
 
 // "name*size*colour*style": the font and the colour of the text.
@@ -79,8 +79,7 @@ void setChecked(TPropertyContext& c, const QString& v) {
     if (auto* b = qobject_cast<QAbstractButton*>(c.object)) b->setChecked(TextToBool(v, false));
 }
 
-template <void (*Set)(QWidget*, int)>
-void setInt(TPropertyContext& c, const QString& v) {
+template <void (*Set)(QWidget*, int)> void setInt(TPropertyContext& c, const QString& v) {
     Set(widget(c), StrToInt(v));
 }
 
@@ -121,8 +120,12 @@ TPropertyTable speedButtonKeys() {
     };
     t["hint_down"] = [](TPropertyContext& c, const QString& v) { as<TSkSpeedButton>(c)->HintDown = v; };
     t["hint_up"] = [](TPropertyContext& c, const QString& v) { as<TSkSpeedButton>(c)->HintUp = v; };
-    t["group"] = [](TPropertyContext& c, const QString& v) { as<TSkSpeedButton>(c)->SetGroupIndex(StrToInt(v)); };
-    t["down"] = [](TPropertyContext& c, const QString& v) { as<TSkSpeedButton>(c)->SetDown(TextToBool(v, false)); };
+    t["group"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkSpeedButton>(c)->SetGroupIndex(StrToInt(v));
+    };
+    t["down"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkSpeedButton>(c)->SetDown(TextToBool(v, false));
+    };
     t["menu"] = [](TPropertyContext& c, const QString& v) {
         if (auto* menu = qobject_cast<QMenu*>(c.runtime.GetComponent(v, TObjectList::PopMenu)))
             as<TSkSpeedButton>(c)->SetMenu(menu);
@@ -134,7 +137,9 @@ TPropertyTable checkBoxKeys() {
     TPropertyTable t = sharedKeys(Anchor | Action | Hint);
     t["caption"] = setCaption;
     t["check"] = setChecked;
-    t["enable_control"] = [](TPropertyContext& c, const QString& v) { as<TSkCheckBox>(c)->AddEnableControls(v); };
+    t["enable_control"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkCheckBox>(c)->AddEnableControls(v);
+    };
     return t;
 }
 
@@ -161,19 +166,25 @@ TPropertyTable parentPanelKeys() {
     t["min_width"] = setInt<ControlLayout::SetMinWidth>;
     t["min_height"] = setInt<ControlLayout::SetMinHeight>;
     t["max_width"] = setInt<ControlLayout::SetMaxWidth>;
-    t["color"] = [](TPropertyContext& c, const QString& v) { as<TParentPanel>(c)->SetColor(ColorFromText(v)); };
+    t["color"] = [](TPropertyContext& c, const QString& v) {
+        as<TParentPanel>(c)->SetColor(ColorFromText(v));
+    };
     return t;
 }
 
 TPropertyTable scrollBoxKeys() {
     TPropertyTable t = sharedKeys(Anchor | Skin);
-    t["color"] = [](TPropertyContext& c, const QString& v) { as<TSkScrollBox>(c)->SetColor(ColorFromText(v)); };
+    t["color"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkScrollBox>(c)->SetColor(ColorFromText(v));
+    };
     return t;
 }
 
 TPropertyTable labelKeys() {
     TPropertyTable t = sharedKeys(Anchor | Action | Hint | Skin);
-    t["url"] = [](TPropertyContext& c, const QString& v) { as<TSkLabel>(c)->SetUrlLook(TextToBool(v, false)); };
+    t["url"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkLabel>(c)->SetUrlLook(TextToBool(v, false));
+    };
     t["cut_length"] = [](TPropertyContext& c, const QString& v) {
         as<TSkLabel>(c)->SetCutLength(TextToBool(v, false));
     };
@@ -182,8 +193,12 @@ TPropertyTable labelKeys() {
     t["text_align"] = [](TPropertyContext& c, const QString& v) {
         as<TSkLabel>(c)->setAlignment(ToQtAlignment(AlignmentFromText(v)) | Qt::AlignTop);
     };
-    t["word_wrap"] = [](TPropertyContext& c, const QString& v) { as<TSkLabel>(c)->SetWordWrap(TextToBool(v, false)); };
-    t["auto_size"] = [](TPropertyContext& c, const QString& v) { as<TSkLabel>(c)->SetAutoSize(TextToBool(v, false)); };
+    t["word_wrap"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkLabel>(c)->SetWordWrap(TextToBool(v, false));
+    };
+    t["auto_size"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkLabel>(c)->SetAutoSize(TextToBool(v, false));
+    };
     return t;
 }
 

@@ -43,7 +43,7 @@ TEST(CheckBox, ClickRaisesTheActionWithTheNewState) {
     box.click();
     box.click();
     EXPECT_EQ(values, QStringList({"1", "0"}));
-    box.setChecked(true);  // setting the state is no click
+    box.setChecked(true); // setting the state is no click
     EXPECT_EQ(values.size(), 2);
 }
 

@@ -9,14 +9,16 @@
 
 namespace {
 
-int advance(const QLabel& l, const QString& text) { return QFontMetrics(l.font()).horizontalAdvance(text); }
+int advance(const QLabel& l, const QString& text) {
+    return QFontMetrics(l.font()).horizontalAdvance(text);
+}
 
 } // namespace
 
 TEST(Label, CaptionIsCutWordByWordToTheWidth) {
     QWidget parent;
     auto* l = new TSkLabel(&parent);
-    parent.show();  // resize events reach shown widgets only
+    parent.show(); // resize events reach shown widgets only
     l->SetAutoSize(false);
     const QString caption = "Alpha Beta Gamma";
     struct Row {

@@ -7,8 +7,8 @@
 #include "platform/ControlLayout.h"
 #include "platform/Errors.h"
 
-#include <QMouseEvent>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,8 +20,7 @@ QWidget* makeParent(int w, int h) {
 }
 
 // Runs the same checks on both panel classes.
-template <typename Panel>
-class PanelTest : public ::testing::Test {};
+template <typename Panel> class PanelTest : public ::testing::Test {};
 using PanelTypes = ::testing::Types<TSkPanel, TParentPanel>;
 TYPED_TEST_SUITE(PanelTest, PanelTypes);
 
@@ -45,7 +44,8 @@ TEST(PanelLayout, PercentSizeRoundsTheParentToHundredsAndNeverDividesByZero) {
         EXPECT_EQ(PanelLayout::PercentSize(r.parent, r.percent), r.expected);
     }
     // Small parents never give more than 100 px would.
-    for (int parent = 1; parent < 100; ++parent) EXPECT_LE(PanelLayout::PercentSize(parent, 70), 70);
+    for (int parent = 1; parent < 100; ++parent)
+        EXPECT_LE(PanelLayout::PercentSize(parent, 70), 70);
 }
 
 TEST(PanelLayout, CapturedPercent) {
@@ -74,14 +74,14 @@ TYPED_TEST(PanelTest, SizeTexts) {
     EXPECT_EQ(p->width(), 350);
     EXPECT_EQ(p->WidthPercent, 50);
 
-    p->SetWidthText("200");  // a number sets the size, the percentage stays
+    p->SetWidthText("200"); // a number sets the size, the percentage stays
     EXPECT_EQ(p->width(), 200);
     EXPECT_EQ(p->WidthPercent, 50);
 
     p->SetHeightText("25%");
     EXPECT_EQ(p->height(), 100);
     ControlLayout::SetHeight(p, 10);
-    p->SetWidthText("40%");  // applies the stored height percentage too
+    p->SetWidthText("40%"); // applies the stored height percentage too
     EXPECT_EQ(p->width(), 280);
     EXPECT_EQ(p->height(), 100);
 
@@ -99,7 +99,7 @@ TYPED_TEST(PanelTest, CentringFollowsTheParentAndMayGoNegative) {
     std::unique_ptr<QWidget> parent(makeParent(200, 100));
     auto* p = new TypeParam(parent.get());
     ControlLayout::SetBounds(p, QRect(7, 9, 300, 40));
-    p->SetCenterHorz(true);  // recentres at once
+    p->SetCenterHorz(true); // recentres at once
     EXPECT_EQ(p->x(), -50);
     EXPECT_EQ(p->y(), 9);
     p->SetCenterVert(true);
@@ -121,7 +121,7 @@ TYPED_TEST(PanelTest, ShowOrHideReturnsToWhereItStood) {
     ControlLayout::SetBounds(p, QRect(30, 40, 100, 50));
     p->ShowOrHide();
     EXPECT_TRUE(p->isHidden());
-    ControlLayout::SetBounds(p, QRect(200, 200, 100, 50));  // moved while hidden
+    ControlLayout::SetBounds(p, QRect(200, 200, 100, 50)); // moved while hidden
     p->ShowOrHide();
     EXPECT_FALSE(p->isHidden());
     EXPECT_EQ(p->geometry(), QRect(30, 40, 100, 50));
@@ -163,7 +163,7 @@ TEST(ParentPanel, CapturedProportionSurvivesTheNextResize) {
     p->SetHeightText("50%");
     EXPECT_EQ(p->size(), QSize(300, 250));
 
-    ControlLayout::SetWidth(p, 450);  // the user dragged a splitter
+    ControlLayout::SetWidth(p, 450); // the user dragged a splitter
     p->CapturePercentSize();
     EXPECT_EQ(p->WidthPercent, 45);
     EXPECT_EQ(p->HeightPercent, 50);
@@ -178,7 +178,7 @@ TEST(ParentPanel, CapturedProportionSurvivesTheNextResize) {
     parent->resize(60, 40);
     p->ApplyPercentSize();
     EXPECT_EQ(p->size(), QSize(27, 20));
-    p->CapturePercentSize();  // before the window grows again
+    p->CapturePercentSize(); // before the window grows again
     parent->resize(800, 400);
     p->ApplyPercentSize();
     EXPECT_EQ(p->size(), QSize(360, 200));

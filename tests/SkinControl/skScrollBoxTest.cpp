@@ -9,7 +9,7 @@
 TEST(ScrollBox, ContentGrowsToItsChildren) {
     TSkScrollBox box(nullptr);
     box.resize(200, 150);
-    box.show();  // the viewport is laid out, and moves reported, once shown
+    box.show(); // the viewport is laid out, and moves reported, once shown
     QWidget* content = box.ChildParent();
     ASSERT_NE(content, &box);
     EXPECT_EQ(box.widget(), content);
@@ -37,7 +37,7 @@ TEST(ScrollBox, ContentGrowsToItsChildren) {
 TEST(ScrollBox, ChildrenThatFollowTheEdgesDoNotGrowTheRange) {
     TSkScrollBox box(nullptr);
     box.resize(200, 150);
-    box.show();  // the viewport is laid out, and moves reported, once shown
+    box.show(); // the viewport is laid out, and moves reported, once shown
     QWidget* content = box.ChildParent();
     auto* right = new QWidget(content);
     ControlLayout::SetBounds(right, QRect(150, 10, 40, 20));
@@ -45,7 +45,8 @@ TEST(ScrollBox, ChildrenThatFollowTheEdgesDoNotGrowTheRange) {
     auto* client = new QWidget(content);
     ControlLayout::SetAlign(client, TAlign::Client);
     auto* far = new QWidget(content);
-    for (QWidget* w : {right, client, far}) w->show();
+    for (QWidget* w : {right, client, far})
+        w->show();
     ControlLayout::SetBounds(far, QRect(0, 0, 300, 20));
     EXPECT_EQ(content->width(), 300);
     EXPECT_EQ(client->width(), 300);

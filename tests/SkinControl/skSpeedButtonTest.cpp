@@ -1,8 +1,8 @@
 // Push and speed buttons: the click's action value, latching with a hint per
 // state, groups of which one is down, the drop-down menu, show or hide.
 
-#include "SkinControl/skButton.h"
 #include "SkinControl/skSpeedButton.h"
+#include "SkinControl/skButton.h"
 
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TEST(SpeedButton, HintFollowsTheLatch) {
     b.HintDown = "press to release";
     b.HintUp = "press to hold";
     const char* expected[] = {"press to hold", "press to release"};
-    EXPECT_EQ(b.toolTip(), "plain");  // before the first toggle
+    EXPECT_EQ(b.toolTip(), "plain"); // before the first toggle
     for (int n = 1; n <= 4; ++n) {
         b.ToggleLatch();
         EXPECT_EQ(b.isChecked(), n % 2 == 1);
@@ -64,7 +64,7 @@ TEST(SpeedButton, DownFromOutsideCopiesIntoTheLatchButLeavesTheHint) {
     EXPECT_TRUE(b.isChecked());
     EXPECT_TRUE(b.Latched);
     EXPECT_EQ(b.toolTip(), "plain");
-    b.ToggleLatch();  // releases, because the latch was copied
+    b.ToggleLatch(); // releases, because the latch was copied
     EXPECT_FALSE(b.isChecked());
     EXPECT_EQ(b.toolTip(), "up");
 }
@@ -75,19 +75,20 @@ TEST(SpeedButton, AButtonWithoutGroupSpringsBack) {
     b.click();
     EXPECT_FALSE(b.isChecked());
     b.SetDown(true);
-    b.click();  // a click leaves a latched plain button down
+    b.click(); // a click leaves a latched plain button down
     EXPECT_TRUE(b.isChecked());
 }
 
 TEST(SpeedButton, AGroupInOneParentHasOneButtonDown) {
     QWidget parent, other;
     TSkSpeedButton a(&parent), b(&parent), c(&parent), free(&parent), elsewhere(&other);
-    for (TSkSpeedButton* x : {&a, &b, &c, &elsewhere}) x->SetGroupIndex(1);
+    for (TSkSpeedButton* x : {&a, &b, &c, &elsewhere})
+        x->SetGroupIndex(1);
     c.SetGroupIndex(2);
 
     a.click();
     EXPECT_TRUE(a.isChecked());
-    a.click();  // clicking the down button keeps it down
+    a.click(); // clicking the down button keeps it down
     EXPECT_TRUE(a.isChecked());
 
     c.SetDown(true);

@@ -85,7 +85,7 @@ TEST(Splitter, WithoutANeighbourADragDoesNothing) {
     Frame f(TAlign::Left);
     ControlLayout::SetVisible(f.side, false);
     EXPECT_EQ(f.splitter->Neighbour(), nullptr);
-    f.splitter->DragBy(50);  // must not crash
+    f.splitter->DragBy(50); // must not crash
     ControlLayout::SetAlign(f.splitter, TAlign::None);
     EXPECT_EQ(f.splitter->Neighbour(), nullptr);
 }
@@ -94,17 +94,17 @@ TEST(Splitter, FollowsTheMouse) {
     Frame f(TAlign::Left);
     auto send = [&](QEvent::Type type, int globalX, Qt::MouseButtons buttons) {
         const QPointF local(1, 10);
-        QMouseEvent e(type, local, QPointF(globalX, 50), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      buttons, Qt::NoModifier);
+        QMouseEvent e(type, local, QPointF(globalX, 50),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(f.splitter, &e);
     };
     send(QEvent::MouseButtonPress, 500, Qt::LeftButton);
     send(QEvent::MouseMove, 530, Qt::LeftButton);
     EXPECT_EQ(f.side->width(), 130);
-    send(QEvent::MouseMove, 470, Qt::LeftButton);  // measured from the press
+    send(QEvent::MouseMove, 470, Qt::LeftButton); // measured from the press
     EXPECT_EQ(f.side->width(), 70);
     send(QEvent::MouseButtonRelease, 470, Qt::NoButton);
-    send(QEvent::MouseMove, 600, Qt::NoButton);  // no longer dragging
+    send(QEvent::MouseMove, 600, Qt::NoButton); // no longer dragging
     EXPECT_EQ(f.side->width(), 70);
 }
 

@@ -33,8 +33,7 @@ struct Built {
         rt = std::make_unique<TSkStract>(&form, "test.txt");
         rt->Build();
     }
-    template <typename T = QObject>
-    T* object(const QString& name) {
+    template <typename T = QObject> T* object(const QString& name) {
         rt->SetMessagesEnabled(false);
         QObject* o = rt->GetControl(name);
         rt->SetMessagesEnabled(true);
@@ -49,10 +48,10 @@ TEST(ControlKeys, SharedKeysByType) {
         const char* type;
         bool anchor, action, hint, skin;
     } rows[] = {
-        {"button", true, true, true, true},        {"sp_button", true, true, true, true},
-        {"check_box", true, true, true, false},    {"r_button", true, true, true, false},
-        {"panel", true, true, false, true},        {"parent_panel", true, true, false, false},
-        {"scroll_box", true, false, false, true},  {"split", false, true, false, true},
+        {"button", true, true, true, true},       {"sp_button", true, true, true, true},
+        {"check_box", true, true, true, false},   {"r_button", true, true, true, false},
+        {"panel", true, true, false, true},       {"parent_panel", true, true, false, false},
+        {"scroll_box", true, false, false, true}, {"split", false, true, false, true},
         {"label", true, true, true, true},
     };
     for (const Row& row : rows) {
@@ -65,8 +64,10 @@ TEST(ControlKeys, SharedKeysByType) {
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->ActionText, row.action ? "go*x" : "");
         EXPECT_EQ(c->skWidget()->toolTip(), row.hint ? "Tip" : "");
-        if (row.skin) EXPECT_EQ(c->SkinObject(), "shiny");
-        else EXPECT_NE(c->SkinObject(), "shiny");
+        if (row.skin)
+            EXPECT_EQ(c->SkinObject(), "shiny");
+        else
+            EXPECT_NE(c->SkinObject(), "shiny");
         // Anchoring "* *" on the right and bottom keeps left and top only.
         if (row.anchor) EXPECT_EQ(ControlLayout::Anchors(c->skWidget()), akLeft | akTop);
     }
