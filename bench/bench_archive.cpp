@@ -28,11 +28,17 @@ QTemporaryDir& tempDir() {
 }
 
 // Entry names as stored, and the requests the program would make for them.
-QString storedName(int i) { return QString("group%1\\pic_%2.bmp").arg(i / 100, 5, 10, QChar('0')).arg(i, 6, 10, QChar('0')); }
-QString requestName(int i) { return QString("Group%1/Pic_%2.BMP").arg(i / 100, 5, 10, QChar('0')).arg(i, 6, 10, QChar('0')); }
+QString storedName(int i) {
+    return QString("group%1\\pic_%2.bmp").arg(i / 100, 5, 10, QChar('0')).arg(i, 6, 10, QChar('0'));
+}
+QString requestName(int i) {
+    return QString("Group%1/Pic_%2.BMP").arg(i / 100, 5, 10, QChar('0')).arg(i, 6, 10, QChar('0'));
+}
 
 // Entry sizes 256 to 4,351 bytes, spread evenly.
-int entrySize(int i) { return 256 + int((unsigned(i) * 2654435761u) % 4096u); }
+int entrySize(int i) {
+    return 256 + int((unsigned(i) * 2654435761u) % 4096u);
+}
 
 // The archive of n entries (built once per size and flavour), opened.
 QString openArchiveOf(int n, bool bigEntries, bool scramble) {
@@ -67,7 +73,8 @@ void BM_FindEntry(benchmark::State& state) {
     if (state.range(1)) std::shuffle(order.begin(), order.end(), std::mt19937(7));
     std::vector<QString> requests;
     requests.reserve(size_t(n));
-    for (int i : order) requests.push_back(requestName(i));
+    for (int i : order)
+        requests.push_back(requestName(i));
     size_t k = 0;
     int misses = 0;
     for (auto _ : state) {
@@ -135,7 +142,7 @@ void BM_LoadFileVsRawRead(benchmark::State& state) {
         return total;
     };
 
-    const qint64 expected = viaQFile();  // also warms the page cache
+    const qint64 expected = viaQFile(); // also warms the page cache
     if (viaLoadFile() != expected) state.SkipWithError("LoadFile read other bytes than the raw read");
     std::vector<double> load, raw, loadWall, rawWall;
     for (auto _ : state) {
@@ -159,10 +166,11 @@ void BM_LoadFileVsRawRead(benchmark::State& state) {
     state.counters["qfile_cpu_ms"] = median(raw);
     state.counters["ratio"] = ratio;
     state.counters["wall_ratio"] = wallRatio;
-    std::printf("LoadFile vs QFile (%s, %s order, %d entries, %.1f MB, 11 alternating runs): median CPU %.2f ms "
-                "vs %.2f ms, ratio %.3f; median wall %.2f ms vs %.2f ms, ratio %.3f\n",
-                scramble ? "scrambled" : "plain", scattered ? "scattered" : "directory", n, double(expected) / 1e6,
-                median(load), median(raw), ratio, median(loadWall), median(rawWall), wallRatio);
+    std::printf(
+        "LoadFile vs QFile (%s, %s order, %d entries, %.1f MB, 11 alternating runs): median CPU %.2f ms "
+        "vs %.2f ms, ratio %.3f; median wall %.2f ms vs %.2f ms, ratio %.3f\n",
+        scramble ? "scrambled" : "plain", scattered ? "scattered" : "directory", n, double(expected) / 1e6,
+        median(load), median(raw), ratio, median(loadWall), median(rawWall), wallRatio);
 }
 BENCHMARK(BM_LoadFileVsRawRead)
     ->ArgNames({"scrambled", "scattered"})

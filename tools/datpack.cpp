@@ -43,7 +43,8 @@ constexpr int Failed = 2;
 
 int complain(int code, const QString& text) {
     QString line = QStringLiteral("datpack: ") + text;
-    for (QString m : console->messages) line += QStringLiteral(": ") + m.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QString m : console->messages)
+        line += QStringLiteral(": ") + m.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace('\n', ' ');
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     return code;
@@ -72,8 +73,8 @@ int list(const QStringList& args) {
     if (!openArchive(args[1])) return complain(Failed, QStringLiteral("cannot open archive ") + args[1]);
     QByteArray out;
     for (const TData& d : ArchiveEntries()) {
-        out += d.name.toUtf8() + '\t' + QByteArray::number(d.size) + '\t' + QByteArray::number(d.offset) + '\t' +
-               QByteArray::number(d.flag) + '\n';
+        out += d.name.toUtf8() + '\t' + QByteArray::number(d.size) + '\t' + QByteArray::number(d.offset) +
+               '\t' + QByteArray::number(d.flag) + '\n';
     }
     std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
     return Ok;

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr qint64 HeaderSize = 15;     // magic, reserved field, directory offset
-constexpr qint64 MinRecordSize = 10;  // name length, size, offset, flag
+constexpr qint64 HeaderSize = 15;    // magic, reserved field, directory offset
+constexpr qint64 MinRecordSize = 10; // name length, size, offset, flag
 
 // Stored name -> index of its last record. Open addressing over 32-bit
 // hashes, eight bytes a slot. A request is folded (ASCII lower case, "/" as
@@ -26,7 +26,8 @@ class NameIndex {
 public:
     void build(const std::vector<TData>& entries) {
         size_t capacity = 8;
-        while (capacity < entries.size() * 2) capacity *= 2;
+        while (capacity < entries.size() * 2)
+            capacity *= 2;
         table.assign(capacity, Slot{0, -1});
         mask = capacity - 1;
         for (size_t i = 0; i < entries.size(); ++i) {
@@ -35,7 +36,7 @@ public:
             for (size_t at = h & mask;; at = (at + 1) & mask) {
                 Slot& slot = table[at];
                 if (slot.index < 0 || (slot.hash == h && entries[size_t(slot.index)].name == name)) {
-                    slot = Slot{h, int32_t(i)};  // a later record replaces an earlier one
+                    slot = Slot{h, int32_t(i)}; // a later record replaces an earlier one
                     break;
                 }
             }
@@ -67,7 +68,8 @@ private:
     // FNV-1a over the (folded) characters.
     static uint32_t hashOf(QStringView s, bool fold) {
         uint32_t h = 2166136261u;
-        for (QChar c : s) h = (h ^ (fold ? foldAscii(c.unicode()) : c.unicode())) * 16777619u;
+        for (QChar c : s)
+            h = (h ^ (fold ? foldAscii(c.unicode()) : c.unicode())) * 16777619u;
         return h;
     }
     int probe(QStringView request, uint32_t h, bool fold, const std::vector<TData>& entries) const {
@@ -167,7 +169,9 @@ struct RawRecord {
     uint8_t flag;
 };
 
-int32_t readInt32(const char* p) { return qFromLittleEndian<int32_t>(p); }
+int32_t readInt32(const char* p) {
+    return qFromLittleEndian<int32_t>(p);
+}
 
 // Walks the directory bytes; false when a record is cut off by the end.
 bool parseDirectory(const QByteArray& dir, std::vector<RawRecord>& records) {
@@ -200,7 +204,8 @@ void unscramble(char* p, qsizetype n) {
         word ^= key8;
         std::memcpy(p + i, &word, 8);
     }
-    for (; i < n; ++i) p[i] = static_cast<char>(p[i] ^ ArchiveKeyByte);
+    for (; i < n; ++i)
+        p[i] = static_cast<char>(p[i] ^ ArchiveKeyByte);
 }
 
 // Reads header and directory of the opened file; false on any fault.
@@ -319,7 +324,8 @@ void LoadFile(QByteArray& stream, const QString& name) {
         return;
     }
     QString disk = FindOnDisk(name);
-    if (disk.isEmpty() || !QFileInfo(disk).isFile()) disk = FindOnDisk(ResolveRelative(relative.toLower(), ArchiveFolder()));
+    if (disk.isEmpty() || !QFileInfo(disk).isFile())
+        disk = FindOnDisk(ResolveRelative(relative.toLower(), ArchiveFolder()));
     if (!disk.isEmpty() && QFileInfo(disk).isFile() && readDiskFile(stream, disk)) return;
     stream.clear();
     platform().messageBox(QStringLiteral("Не найден файл \r\n") + name);
@@ -340,13 +346,19 @@ bool FileExistsInArchive(const QString& name) {
     return FileExistsOnDisk(AbsoluteFromApp(name));
 }
 
-bool ArchiveIsOpen() { return state().file.isOpen(); }
+bool ArchiveIsOpen() {
+    return state().file.isOpen();
+}
 
-QString ArchiveName() { return state().name; }
+QString ArchiveName() {
+    return state().name;
+}
 
 QString ArchiveFolder() {
     const QString& folder = state().folder;
     return folder.isEmpty() ? AppFolder() : folder;
 }
 
-const std::vector<TData>& ArchiveEntries() { return state().entries; }
+const std::vector<TData>& ArchiveEntries() {
+    return state().entries;
+}

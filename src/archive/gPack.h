@@ -13,7 +13,7 @@
 // One directory record.
 struct TData {
     uint8_t nameLength = 0;
-    QString name;          // decoded from cp1251, as stored (not lower-cased)
+    QString name; // decoded from cp1251, as stored (not lower-cased)
     int32_t offset = 0;
     int32_t size = 0;
     uint8_t flag = 0;
@@ -41,5 +41,5 @@ bool FileExistsInArchive(const QString& name);
 // The open archive's state (for tools and tests).
 bool ArchiveIsOpen();
 QString ArchiveName();
-QString ArchiveFolder();   // native, trailing "/"
+QString ArchiveFolder(); // native, trailing "/"
 const std::vector<TData>& ArchiveEntries();

@@ -13,7 +13,9 @@ TPack::TPack(const QString& fileName) : name(fileName) {
     open(QIODevice::ReadOnly);
 }
 
-std::unique_ptr<TPack> OpenPack(const QString& name) { return std::make_unique<TPack>(name); }
+std::unique_ptr<TPack> OpenPack(const QString& name) {
+    return std::make_unique<TPack>(name);
+}
 
 QString DecodeText(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
@@ -37,7 +39,9 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-QStringList LoadTextList(const QString& name) { return SplitLines(DecodeText(LoadFile(name))); }
+QStringList LoadTextList(const QString& name) {
+    return SplitLines(DecodeText(LoadFile(name)));
+}
 
 namespace {
 // The extension from the last "." of the last path component, lower-cased.

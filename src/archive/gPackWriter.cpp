@@ -36,16 +36,19 @@ bool encodeName(const QString& name, QByteArray& out, QString* error) {
 
 } // namespace
 
-bool WriteArchive(const QString& archive, const std::vector<PackEntry>& entries, bool scramble, QString* error) {
+bool WriteArchive(const QString& archive, const std::vector<PackEntry>& entries, bool scramble,
+                  QString* error) {
     QSaveFile out(archive);
-    if (!out.open(QIODevice::WriteOnly)) return fail(error, QStringLiteral("cannot write ") + archive + ": " + out.errorString());
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(error, QStringLiteral("cannot write ") + archive + ": " + out.errorString());
     if (entries.empty()) {
-        if (!out.commit()) return fail(error, QStringLiteral("cannot write ") + archive + ": " + out.errorString());
+        if (!out.commit())
+            return fail(error, QStringLiteral("cannot write ") + archive + ": " + out.errorString());
         return true;
     }
 
     QByteArray header("BMA", 3);
-    header.append(12, '\0');  // reserved field 0, directory offset filled in last
+    header.append(12, '\0'); // reserved field 0, directory offset filled in last
     out.write(header);
 
     QByteArray directory;
@@ -57,12 +60,14 @@ bool WriteArchive(const QString& archive, const std::vector<PackEntry>& entries,
         QByteArray data = e.data;
         if (!e.sourcePath.isEmpty()) {
             QFile in(e.sourcePath);
-            if (!in.open(QIODevice::ReadOnly)) return fail(error, QStringLiteral("cannot read ") + e.sourcePath);
+            if (!in.open(QIODevice::ReadOnly))
+                return fail(error, QStringLiteral("cannot read ") + e.sourcePath);
             data = in.readAll();
         }
         if (position + data.size() > limit) return fail(error, QStringLiteral("archive larger than 2 GB"));
         if (scramble)
-            for (char& c : data) c = static_cast<char>(c ^ ArchiveKeyByte);
+            for (char& c : data)
+                c = static_cast<char>(c ^ ArchiveKeyByte);
         directory.append(static_cast<char>(encoded.size()));
         directory.append(encoded);
         appendInt32(directory, static_cast<int32_t>(data.size()));
@@ -85,7 +90,8 @@ bool CollectFolder(const QString& folder, std::vector<PackEntry>& entries, QStri
     if (!root.isDir()) return fail(error, QStringLiteral("not a folder: ") + folder);
     const QDir base(root.absoluteFilePath());
     entries.clear();
-    QDirIterator it(base.path(), QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(base.path(), QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QString name = base.relativeFilePath(path).toLower();
@@ -94,12 +100,14 @@ bool CollectFolder(const QString& folder, std::vector<PackEntry>& entries, QStri
         if (!encodeName(name, encoded, error)) return false;
         entries.push_back({name, {}, path});
     }
-    std::sort(entries.begin(), entries.end(), [](const PackEntry& a, const PackEntry& b) { return a.name < b.name; });
-    const auto same = std::adjacent_find(entries.begin(), entries.end(),
-                                         [](const PackEntry& a, const PackEntry& b) { return a.name == b.name; });
+    std::sort(entries.begin(), entries.end(),
+              [](const PackEntry& a, const PackEntry& b) { return a.name < b.name; });
+    const auto same =
+        std::adjacent_find(entries.begin(), entries.end(),
+                           [](const PackEntry& a, const PackEntry& b) { return a.name == b.name; });
     if (same != entries.end())
-        return fail(error, QStringLiteral("two files differ only in letter case: ") + same->sourcePath + ", " +
-                               std::next(same)->sourcePath);
+        return fail(error, QStringLiteral("two files differ only in letter case: ") + same->sourcePath +
+                               ", " + std::next(same)->sourcePath);
     return true;
 }
 

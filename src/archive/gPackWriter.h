@@ -8,8 +8,8 @@
 
 // One entry to store: its bytes, or the disk file they come from.
 struct PackEntry {
-    QString name;        // archive form: lower case, "\" separators
-    QByteArray data;     // used when sourcePath is empty
+    QString name;    // archive form: lower case, "\" separators
+    QByteArray data; // used when sourcePath is empty
     QString sourcePath;
 };
 
@@ -17,7 +17,8 @@ struct PackEntry {
 // behind). Entries with scramble are stored XOR-ed with the key byte, flag 1.
 // An empty list gives a file of length 0, which opens as an empty archive.
 // False with a one-line reason in error on failure.
-bool WriteArchive(const QString& archive, const std::vector<PackEntry>& entries, bool scramble, QString* error);
+bool WriteArchive(const QString& archive, const std::vector<PackEntry>& entries, bool scramble,
+                  QString* error);
 
 // The entries for every file under folder: names relative to it, lower case,
 // "\" separators, sorted by name. False (with error) for a missing folder,

@@ -34,10 +34,12 @@ private:
     struct Section {
         QString name;
         std::vector<std::pair<QString, QString>> values;
-        QHash<QString, int> keyIndex;  // lower-cased key -> its first value
+        std::vector<QString> lowerKeys; // the keys lower-cased, as values
+        QHash<QString, int> keyIndex;   // lower key -> first value; long sections only
+        int valueIndex(const QString& lowerKey) const;
     };
     const Section* find(const QString& section) const;
     std::vector<Section> sections;
-    QHash<QString, int> sectionIndex;  // lower-cased name -> its first section
+    QHash<QString, int> sectionIndex; // lower-cased name -> its first section
     QString fileName;
 };

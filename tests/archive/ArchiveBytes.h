@@ -10,7 +10,7 @@
 class ArchiveBytes {
 public:
     struct Record {
-        QByteArray name;  // raw bytes as stored
+        QByteArray name; // raw bytes as stored
         int32_t size;
         int32_t offset;
         uint8_t flag;

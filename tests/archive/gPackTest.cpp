@@ -36,7 +36,7 @@ struct BadArchive {
     QByteArray bytes;
     bool opens;
     QStringList messages;
-    std::optional<QByteArray> firstEntry;  // read back when the open succeeds
+    std::optional<QByteArray> firstEntry; // read back when the open succeeds
 };
 
 std::vector<BadArchive> badArchives() {
@@ -52,14 +52,22 @@ std::vector<BadArchive> badArchives() {
         {"WrongMagic", "BMB" + good.mid(3), false, {sig}, std::nullopt},
         {"HeaderOnly", ArchiveBytes().bytes(), false, {}, std::nullopt},
         {"DirectoryAtEnd", ArchiveBytes().add("a", "abc").bytes(good.size()), false, {}, std::nullopt},
-        {"DirectoryPastEnd", ArchiveBytes().add("a", "abc").bytes(good.size() + 100), false, {}, std::nullopt},
+        {"DirectoryPastEnd",
+         ArchiveBytes().add("a", "abc").bytes(good.size() + 100),
+         false,
+         {},
+         std::nullopt},
         {"DirectoryNegative", ArchiveBytes().add("a", "abc").bytes(0xFFFFFFF0LL), false, {}, std::nullopt},
         {"DirectoryHighBitsIgnored", ArchiveBytes().add("a", "abc").bytes((1LL << 32) + 18), true, {}, "abc"},
         {"NameRunsPastEnd", good.left(18) + char(200) + "abc", false, {}, std::nullopt},
         {"RecordCutInSize", good.chopped(7), false, {}, std::nullopt},
         {"PartialSecondRecord", good + goodDir.left(4), false, {}, std::nullopt},
         {"SizePastEnd", ArchiveBytes().add("a", "abc").record(R{"b", 100, 16, 0}).bytes(), true, {}, "abc"},
-        {"HugeSize", ArchiveBytes().add("a", "abc").record(R{"b", 0x7FFFFFFF, 15, 0}).bytes(), true, {}, "abc"},
+        {"HugeSize",
+         ArchiveBytes().add("a", "abc").record(R{"b", 0x7FFFFFFF, 15, 0}).bytes(),
+         true,
+         {},
+         "abc"},
         {"NegativeSize", ArchiveBytes().record(R{"a", -5, 15, 0}).bytes(), true, {}, QByteArray()},
         {"NegativeOffset", ArchiveBytes().record(R{"a", 3, -1, 0}).bytes(), true, {}, QByteArray()},
         {"OffsetPastEnd", ArchiveBytes().record(R{"a", 3, 1 << 30, 0}).bytes(), true, {}, QByteArray()},
@@ -99,7 +107,8 @@ TEST_F(ArchiveTest, CutOrChangedArchivesNeverReadOutsideTheFile) {
     const ArchiveBytes good = ArchiveBytes().add("a.txt", "alpha").add("b\\c.txt", "beta", 1);
     const QByteArray whole = good.bytes();
     std::vector<QByteArray> variants;
-    for (int cut = 0; cut < whole.size(); ++cut) variants.push_back(whole.left(cut));
+    for (int cut = 0; cut < whole.size(); ++cut)
+        variants.push_back(whole.left(cut));
     for (qsizetype at = whole.size() - good.directory().size(); at < whole.size(); ++at) {
         for (char value : {'\x00', '\x7F', '\xFF'}) {
             QByteArray changed = whole;
@@ -135,10 +144,12 @@ TEST_F(ArchiveTest, EntriesReadBackInAnyOrder) {
     std::vector<QByteArray> contents;
     for (int i = 0; i < int(std::size(sizes)); ++i) {
         QByteArray bytes(sizes[i], Qt::Uninitialized);
-        for (int k = 0; k < sizes[i]; ++k) bytes[k] = char((k * 7 + i * 13) & 0xFF);
+        for (int k = 0; k < sizes[i]; ++k)
+            bytes[k] = char((k * 7 + i * 13) & 0xFF);
         contents.push_back(bytes);
         if (i % 2) {
-            for (char& c : bytes) c = char(c ^ ArchiveKeyByte);
+            for (char& c : bytes)
+                c = char(c ^ ArchiveKeyByte);
         }
         archive.add(QByteArray("e") + QByteArray::number(i), bytes, uint8_t(i % 2));
     }
@@ -151,7 +162,7 @@ TEST_F(ArchiveTest, EntriesReadBackInAnyOrder) {
         orders[2].push_back((i * 3) % n);
     }
     for (const auto& order : orders) {
-        for (int k = 0; k < 2; ++k) {  // each entry twice: from the window and from the file
+        for (int k = 0; k < 2; ++k) { // each entry twice: from the window and from the file
             for (int i : order) {
                 SCOPED_TRACE(i);
                 ASSERT_EQ(load(QString("E%1").arg(i)), contents[size_t(i)]);
@@ -161,7 +172,8 @@ TEST_F(ArchiveTest, EntriesReadBackInAnyOrder) {
 }
 
 TEST_F(ArchiveTest, LaterDuplicateRecordWins) {
-    ASSERT_TRUE(open(ArchiveBytes().add("struct_main.txt", "first").add("struct_main.txt", "second").bytes()));
+    ASSERT_TRUE(
+        open(ArchiveBytes().add("struct_main.txt", "first").add("struct_main.txt", "second").bytes()));
     EXPECT_EQ(ArchiveEntries().size(), 2u);
     EXPECT_EQ(FindEntry("struct_main.txt"), 1);
     EXPECT_EQ(load("struct_main.txt"), "second");
@@ -179,7 +191,7 @@ TEST_F(ArchiveTest, RequestIsLowerCasedButStoredNamesAreNot) {
     EXPECT_EQ(FindEntry("ПАПКА\\Файл.TXT"), 2);
     EXPECT_EQ(FindEntry("Data\\other.xml"), -1);
     EXPECT_EQ(ArchiveEntries()[1].name, "Data\\other.xml");
-    EXPECT_EQ(load("Data\\Result.XML"), "packed");  // the archive wins over the disk
+    EXPECT_EQ(load("Data\\Result.XML"), "packed"); // the archive wins over the disk
     app.writeBytes("Data/Other.xml", "disk copy");
     EXPECT_EQ(load("Data\\other.xml"), "disk copy");
     EXPECT_TRUE(rec->shown().isEmpty());
@@ -200,7 +212,8 @@ TEST_F(ArchiveTest, AbsoluteRequestDropsTheArchiveFolder) {
 TEST_F(ArchiveTest, ScrambledOnlyWithFlagOne) {
     const QByteArray plain("\x00\x01\xA7\xFFtext", 8);
     QByteArray scrambled = plain;
-    for (char& c : scrambled) c = char(c ^ ArchiveKeyByte);
+    for (char& c : scrambled)
+        c = char(c ^ ArchiveKeyByte);
     ASSERT_TRUE(open(ArchiveBytes()
                          .add("f0", plain, 0)
                          .add("f1", scrambled, 1)
@@ -296,9 +309,15 @@ TEST_F(ArchiveTest, FileExistsInArchiveLooksInTheArchiveThenTheProgramFolder) {
         QString name;
         bool exists;
     } rows[] = {
-        {"packed.txt", true},       {"PACKED.TXT", true},          {"disk.txt", true},
-        {"\\disk.txt", true},       {"Disk.TXT", true},            {"folder", false},
-        {"none.txt", false},        {"", false},                   {app.path() + "disk.txt", true},
+        {"packed.txt", true},
+        {"PACKED.TXT", true},
+        {"disk.txt", true},
+        {"\\disk.txt", true},
+        {"Disk.TXT", true},
+        {"folder", false},
+        {"none.txt", false},
+        {"", false},
+        {app.path() + "disk.txt", true},
         {ArchiveFolder() + "packed.txt", true},
     };
     for (const Row& row : rows) {

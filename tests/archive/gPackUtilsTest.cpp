@@ -51,8 +51,10 @@ protected:
 
 TEST_F(LoaderTest, PackAndTextListReadThroughTheArchive) {
     QByteArray scrambled = ToCp1251(QStringLiteral("первая\r\nвторая\r\n"));
-    for (char& c : scrambled) c = char(c ^ ArchiveKeyByte);
-    ASSERT_TRUE(OpenArchive(app.writeBytes("interface.dat", ArchiveBytes().add("list.txt", scrambled, 1).bytes())));
+    for (char& c : scrambled)
+        c = char(c ^ ArchiveKeyByte);
+    ASSERT_TRUE(
+        OpenArchive(app.writeBytes("interface.dat", ArchiveBytes().add("list.txt", scrambled, 1).bytes())));
     EXPECT_EQ(LoadTextList("LIST.TXT"), QStringList({QStringLiteral("первая"), QStringLiteral("вторая")}));
 
     app.writeBytes("utf.txt", "\xEF\xBB\xBF" + QStringLiteral("строка").toUtf8());
@@ -89,9 +91,9 @@ TEST_F(LoaderTest, PictureFormatFollowsTheExtension) {
         QByteArray bytes;
         bool decodes;
     } rows[] = {
-        {"a.BMP", bmp, true},          {"a.jpeg", jpg, true},       {"a.jpg", jpg, true},
-        {"pic", jpg, true},            {"dir.bmp/pic", jpg, true},  {"b.bmp", jpg, false},
-        {"c.jpg", bmp, false},         {"noext", bmp, false},       {"d.png", jpg, true},
+        {"a.BMP", bmp, true},  {"a.jpeg", jpg, true},      {"a.jpg", jpg, true},
+        {"pic", jpg, true},    {"dir.bmp/pic", jpg, true}, {"b.bmp", jpg, false},
+        {"c.jpg", bmp, false}, {"noext", bmp, false},      {"d.png", jpg, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
@@ -103,7 +105,8 @@ TEST_F(LoaderTest, PictureFormatFollowsTheExtension) {
             EXPECT_EQ(loaded.size(), image.size());
             EXPECT_TRUE(rec->shown().isEmpty());
         } else {
-            EXPECT_EQ(rec->texts("general"), QStringList{QStringLiteral("Не удалось прочитать рисунок ") + row.file});
+            EXPECT_EQ(rec->texts("general"),
+                      QStringList{QStringLiteral("Не удалось прочитать рисунок ") + row.file});
         }
     }
 }

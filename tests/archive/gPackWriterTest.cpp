@@ -30,11 +30,13 @@ protected:
 };
 
 TEST_F(PackTest, RoundTripPlainAndScrambled) {
-    const QString names[] = {"empty.txt", "skin\\a.bmp", "struct_main.txt", QStringLiteral("данные\\рисунок.jpg")};
+    const QString names[] = {"empty.txt", "skin\\a.bmp", "struct_main.txt",
+                             QStringLiteral("данные\\рисунок.jpg")};
     for (bool scramble : {false, true}) {
         SCOPED_TRACE(scramble ? "scrambled" : "plain");
         QString error;
-        ASSERT_TRUE(PackFolder(app.path() + "src", app.path() + "out.dat", scramble, &error)) << error.toStdString();
+        ASSERT_TRUE(PackFolder(app.path() + "src", app.path() + "out.dat", scramble, &error))
+            << error.toStdString();
         ASSERT_TRUE(OpenArchive(app.path() + "out.dat"));
         QStringList stored;
         for (const TData& d : ArchiveEntries()) {

@@ -14,7 +14,7 @@ TEST(TPakIniFile, ValueSyntax) {
         QString text;
         QString section;
         QString key;
-        QString value;  // "<none>" when the key must be missing
+        QString value; // "<none>" when the key must be missing
     } rows[] = {
         {"Plain", "[s]\nk=v", "s", "k", "v"},
         {"Trimmed", "  [ s ]  \r\n  k  =  v w  \r\n", "s", "k", "v w"},
@@ -24,7 +24,8 @@ TEST(TPakIniFile, ValueSyntax) {
         {"EmptyValue", "[s]\nk=", "s", "k", ""},
         {"SectionCase", "[Form1]\nk=v", "FORM1", "k", "v"},
         {"KeyCase", "[s]\nCaption=v", "s", "CAPTION", "v"},
-        {"CyrillicCase", QStringLiteral("[Окно]\nКлюч=v"), QStringLiteral("ОКНО"), QStringLiteral("ключ"), "v"},
+        {"CyrillicCase", QStringLiteral("[Окно]\nКлюч=v"), QStringLiteral("ОКНО"), QStringLiteral("ключ"),
+         "v"},
         {"FirstKeyWins", "[s]\nk=1\nK=2", "s", "k", "1"},
         {"FirstSectionWins", "[s]\nk=1\n[S]\nk=2\nx=3", "s", "x", "<none>"},
         {"CommentIgnored", "[s]\n;k=1\n  ;k=2\nk=3", "s", "k", "3"},
@@ -61,7 +62,8 @@ TEST(TPakIniFile, ReadsByNameThroughTheArchive) {
     TempAppFolder app;
     RecordingPlatformGuard rec;
     ASSERT_TRUE(OpenArchive(app.writeBytes(
-        "interface.dat", ArchiveBytes().add("struct_main.txt", ToCp1251(QStringLiteral("[Форма]\ntype=form"))).bytes())));
+        "interface.dat",
+        ArchiveBytes().add("struct_main.txt", ToCp1251(QStringLiteral("[Форма]\ntype=form"))).bytes())));
     app.writeBytes("utf.txt", "\xEF\xBB\xBF[s]\nk=" + QStringLiteral("значение").toUtf8());
     const TPakIniFile packed("Struct_Main.txt");
     EXPECT_EQ(packed.ReadString(QStringLiteral("форма"), "TYPE"), "form");
@@ -73,14 +75,24 @@ TEST(TPakIniFile, ReadsByNameThroughTheArchive) {
     CloseArchive();
 }
 
-TEST(TPakIniFile, ManySectionsKeepFirstWins) {
+// Short and long sections are looked up differently; both keep the first
+// of equal names.
+TEST(TPakIniFile, ManySectionsAndLongSectionsKeepFirstWins) {
     QString text;
-    for (int i = 0; i < 5000; ++i) text += QString("[obj%1]\ntype=panel\nleft=%2\n").arg(i % 4000).arg(i);
+    for (int i = 0; i < 5000; ++i)
+        text += QString("[obj%1]\ntype=panel\nleft=%2\n").arg(i % 4000).arg(i);
+    text += "[Long]\n";
+    for (int k = 0; k < 40; ++k)
+        text += QString("Key%1=%2\n").arg(k % 30).arg(k);
     const TPakIniFile ini = TPakIniFile::FromText(text);
-    EXPECT_EQ(ini.ReadSections().size(), 5000);
+    EXPECT_EQ(ini.ReadSections().size(), 5001);
     EXPECT_EQ(ini.ReadString("OBJ3999", "left"), "3999");
     EXPECT_EQ(ini.ReadString("obj4", "left"), "4");
     EXPECT_EQ(ini.ReadString("obj10", "LEFT"), "10");
+    EXPECT_EQ(ini.ReadSection("long").size(), 40);
+    EXPECT_EQ(ini.ReadString("long", "KEY5"), "5");
+    EXPECT_EQ(ini.ReadString("long", "key29"), "29");
+    EXPECT_FALSE(ini.ValueExists("long", "key30"));
 }
 
 } // namespace
