@@ -16,6 +16,13 @@ TSkScrollBox::TSkScrollBox(QWidget* parent) : QScrollArea(parent), content(new Q
     UpdateContentSize();
 }
 
+TSkScrollBox::~TSkScrollBox() {
+    // The children go after this part of the box; their removal must not
+    // reach a half-destroyed filter.
+    content->removeEventFilter(this);
+    for (QObject* child : content->children()) child->removeEventFilter(this);
+}
+
 void TSkScrollBox::UpdateContentSize() {
     if (updating) return;
     updating = true;

@@ -10,6 +10,7 @@ class TSkScrollBox : public QScrollArea, public TSkControl {
     Q_OBJECT
 public:
     explicit TSkScrollBox(QWidget* parent);
+    ~TSkScrollBox() override;
 
     QWidget* ChildParent() override { return content; }
     QWidget* skWidget() override { return this; }
