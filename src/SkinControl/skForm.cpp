@@ -556,7 +556,24 @@ void TSkForm::showEvent(QShowEvent* e) {
         SetFramePainting(true);
     }
     titleBar->SetActive(isActiveWindow());
+    keepOnScreen();
     playShowEffect();
+}
+
+void TSkForm::keepOnScreen() {
+    // A position saved on a larger screen, or a description written for
+    // one, must not leave the window or its title bar out of reach.
+    if (IsMaximized() || isFullScreen() || !screen()) return;
+    const QRect area = screen()->availableGeometry();
+    QRect r = geometry();
+    if (area.contains(r)) return;
+    r.setWidth(std::min(r.width(), area.width()));
+    r.setHeight(std::min(r.height(), area.height()));
+    if (r.right() > area.right()) r.moveRight(area.right());
+    if (r.bottom() > area.bottom()) r.moveBottom(area.bottom());
+    if (r.left() < area.left()) r.moveLeft(area.left());
+    if (r.top() < area.top()) r.moveTop(area.top());
+    setGeometry(r);
 }
 
 void TSkForm::hideEvent(QHideEvent* e) {

@@ -132,6 +132,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void reject() override;
+    // Moves (and if need be shrinks) the window into its screen's free area.
+    void keepOnScreen();
     void done(int r) override;
 
 private:

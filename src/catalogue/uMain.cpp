@@ -74,16 +74,9 @@ void TfrmMain::FormCreate() {
 
     favouritesMenu = new TSkPopMenu(this);
 
-    const bool was = workRuntime->MessagesEnabled();
     scroll = workRuntime->GetScrollBox("scroll");
-    if (scroll) {
-        QPalette pal = scroll->palette();
-        pal.setColor(QPalette::Window, QColor(255, 255, 255));
-        scroll->setPalette(pal);
-        scroll->setAutoFillBackground(true);
-    }
+    if (scroll) scroll->SetColor(QColor(255, 255, 255));
     panelImageCenter = workRuntime->GetPanel("panel_image_center");
-    workRuntime->SetMessagesEnabled(was);
 
     mainRuntime->ActivatePage();
     GuardedCall([this] { LoadFavourites(); });
