@@ -8,6 +8,7 @@
 #include "runtime/skUseStract.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -82,4 +83,27 @@ TEST(MainWindow, FavouritesSurviveARunAndDeletedGroupsDrop) {
         }
         EXPECT_EQ(RegistryStore::ReadString(c.key, "favore").value_or("none"), row.written) << row.saved;
     }
+}
+
+TEST(MainWindow, ConversionErrorInADescriptionIsReportedAndStartUpGoesOn) {
+    Catalogue c;
+    c.folder.writeText("struct_main.txt", "[main]\ntype=form\nreg_dat=" + c.key +
+                                              "\n[a]\ntype=panel\nwidth=abc\n[b]\ntype=panel\n");
+    TfrmMain w;
+    EXPECT_EQ(c.rec->texts("general"), QStringList{"'abc' is not a valid integer value"});
+    ASSERT_NE(w.WorkRuntime(), nullptr);
+    EXPECT_NE(w.WorkRuntime()->GetScrollBox("scroll"), nullptr) << "the work page is still built";
+}
+
+TEST(MainWindow, MissingAndBrokenCatalogueFilesAreReported) {
+    Catalogue c;
+    QFile::remove(c.folder.path() + "data/tree_ind.xml");
+    c.folder.writeText("data/result.xml", "<root><g1></root>");
+    TfrmMain w;
+    const QStringList shown = c.rec->shown();
+    EXPECT_TRUE(shown.contains("Не найден файл \r\ndata\\tree_ind.xml")) << shown.join("|").toStdString();
+    bool parseError = false;
+    for (const QString& s : shown) parseError |= s.startsWith("Ошибка в файле data\\result.xml");
+    EXPECT_TRUE(parseError) << shown.join("|").toStdString();
+    EXPECT_FALSE(w.IndexRoot());
 }
