@@ -22,6 +22,8 @@
 
 namespace {
 
+using namespace SharedKeys;
+
 template <typename T> T* as(TPropertyContext& c) {
     return qobject_cast<T*>(c.object);
 }
@@ -29,33 +31,6 @@ template <typename T> T* as(TPropertyContext& c) {
 QWidget* widget(TPropertyContext& c) {
     TSkControl* control = AsSkControl(c.object);
     return control ? control->skWidget() : nullptr;
-}
-
-void setAnchor(TPropertyContext& c, const QString& v) {
-    if (QWidget* w = widget(c)) PositionFromText(w, v);
-}
-
-void setAction(TPropertyContext& c, const QString& v) {
-    if (TSkControl* control = AsSkControl(c.object)) control->ActionText = v;
-}
-
-void setHint(TPropertyContext& c, const QString& v) {
-    if (QWidget* w = widget(c)) w->setToolTip(v);
-}
-
-// "skin object * skin file": the object part only.
-void setSkinObject(TPropertyContext& c, const QString& v) {
-    const QString object = FieldOf(v, 1);
-    if (!object.isEmpty()) AsSkControl(c.object)->SetSkinObject(object);
-}
-
-// The button also takes the skin file, when the window loads it now.
-void setButtonSkin(TPropertyContext& c, const QString& v) {
-    setSkinObject(c, v);
-    const QString file = FieldOf(v, 2);
-    TSkSkin* skin = c.runtime.Skin();
-    if (file.isEmpty() || !skin || !skin->AddSkin(AbsoluteFromApp(file))) return;
-    if (const TSkinLink* link = skin->FindSkin(file)) as<QWidget>(c)->setStyleSheet(link->styleSheet);
 }
 
 // "name*size*colour*style": the font and the colour of the text.
@@ -83,20 +58,9 @@ template <void (*Set)(QWidget*, int)> void setInt(TPropertyContext& c, const QSt
     Set(widget(c), StrToInt(v));
 }
 
-enum Shared { Anchor = 1, Action = 2, Hint = 4, Skin = 8 };
-
-TPropertyTable sharedKeys(int which) {
-    TPropertyTable t;
-    if (which & Anchor) t["anchor"] = setAnchor;
-    if (which & Action) t["action"] = setAction;
-    if (which & Hint) t["hint"] = setHint;
-    if (which & Skin) t["skin"] = setSkinObject;
-    return t;
-}
-
 TPropertyTable buttonKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action | Hint);
-    t["skin"] = setButtonSkin;
+    TPropertyTable t = SharedKeys::Table(Anchor | Action | Hint);
+    t["skin"] = SharedKeys::SetSkinWithFile;
     t["caption"] = setCaption;
     t["font"] = setFont;
     t["text_align"] = [](TPropertyContext& c, const QString& v) {
@@ -112,7 +76,7 @@ TPropertyTable buttonKeys() {
 }
 
 TPropertyTable speedButtonKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action | Hint | Skin);
+    TPropertyTable t = SharedKeys::Table(Anchor | Action | Hint | Skin);
     t["caption"] = setCaption;
     t["font"] = setFont;
     t["transparent"] = [](TPropertyContext& c, const QString& v) {
@@ -134,7 +98,7 @@ TPropertyTable speedButtonKeys() {
 }
 
 TPropertyTable checkBoxKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action | Hint);
+    TPropertyTable t = SharedKeys::Table(Anchor | Action | Hint);
     t["caption"] = setCaption;
     t["check"] = setChecked;
     t["enable_control"] = [](TPropertyContext& c, const QString& v) {
@@ -144,14 +108,14 @@ TPropertyTable checkBoxKeys() {
 }
 
 TPropertyTable radioButtonKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action | Hint);
+    TPropertyTable t = SharedKeys::Table(Anchor | Action | Hint);
     t["caption"] = setCaption;
     t["check"] = setChecked;
     return t;
 }
 
 TPropertyTable panelKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action | Skin);
+    TPropertyTable t = SharedKeys::Table(Anchor | Action | Skin);
     t["visible_ex"] = [](TPropertyContext& c, const QString& v) {
         if (TextToBool(v, true)) as<TSkPanel>(c)->ShowOrHide();
     };
@@ -162,7 +126,7 @@ TPropertyTable panelKeys() {
 }
 
 TPropertyTable parentPanelKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action);
+    TPropertyTable t = SharedKeys::Table(Anchor | Action);
     t["min_width"] = setInt<ControlLayout::SetMinWidth>;
     t["min_height"] = setInt<ControlLayout::SetMinHeight>;
     t["max_width"] = setInt<ControlLayout::SetMaxWidth>;
@@ -173,7 +137,7 @@ TPropertyTable parentPanelKeys() {
 }
 
 TPropertyTable scrollBoxKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Skin);
+    TPropertyTable t = SharedKeys::Table(Anchor | Skin);
     t["color"] = [](TPropertyContext& c, const QString& v) {
         as<TSkScrollBox>(c)->SetColor(ColorFromText(v));
     };
@@ -181,7 +145,7 @@ TPropertyTable scrollBoxKeys() {
 }
 
 TPropertyTable labelKeys() {
-    TPropertyTable t = sharedKeys(Anchor | Action | Hint | Skin);
+    TPropertyTable t = SharedKeys::Table(Anchor | Action | Hint | Skin);
     t["url"] = [](TPropertyContext& c, const QString& v) {
         as<TSkLabel>(c)->SetUrlLook(TextToBool(v, false));
     };
@@ -212,6 +176,6 @@ void RegisterControlKeys(QHash<QString, TPropertyTable>& tables) {
     tables["panel"] = panelKeys();
     tables["parent_panel"] = parentPanelKeys();
     tables["scroll_box"] = scrollBoxKeys();
-    tables["split"] = sharedKeys(Action | Skin);
+    tables["split"] = SharedKeys::Table(Action | Skin);
     tables["label"] = labelKeys();
 }

@@ -28,6 +28,8 @@
 
 namespace {
 
+using namespace SharedKeys;
+
 TSkControl* control(TPropertyContext& c) {
     return AsSkControl(c.object);
 }
@@ -36,78 +38,40 @@ template <typename T> T* as(TPropertyContext& c) {
     return qobject_cast<T*>(c.object);
 }
 
-void setAnchor(TPropertyContext& c, const QString& v) {
-    if (QWidget* w = control(c)->skWidget()) PositionFromText(w, v);
-}
-
-void setAction(TPropertyContext& c, const QString& v) {
-    control(c)->ActionText = v;
-}
-
-void setHint(TPropertyContext& c, const QString& v) {
-    if (QWidget* w = control(c)->skWidget()) w->setToolTip(v);
-}
-
-// "skin object * skin file": the object part only.
-void setSkinObject(TPropertyContext& c, const QString& v) {
-    const QString object = HeadOf(v, "*");
-    if (!object.isEmpty()) control(c)->SetSkinObject(object);
-}
-
-// The combo box also takes the skin file, when the window loads it now.
-void setComboSkin(TPropertyContext& c, const QString& v) {
-    setSkinObject(c, v);
-    const QString file = FieldOf(v, 2);
-    TSkSkin* skin = c.runtime.Skin();
-    if (file.isEmpty() || !skin || !skin->AddSkin(file)) return;
-    if (const TSkinLink* link = skin->FindSkin(file)) as<TSkComboBox>(c)->setStyleSheet(link->styleSheet);
-}
-
-enum Shared { Anchor = 1, Action = 2, Hint = 4, Skin = 8 };
-
-TPropertyTable sharedKeys(int which) {
-    TPropertyTable t;
-    if (which & Anchor) t["anchor"] = setAnchor;
-    if (which & Action) t["action"] = setAction;
-    if (which & Hint) t["hint"] = setHint;
-    if (which & Skin) t["skin"] = setSkinObject;
-    return t;
-}
-
 } // namespace
 
 void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
-    tables["tree"] = sharedKeys(Anchor | Action | Skin);
-    tables["tree_ex"] = sharedKeys(Anchor | Action);
+    tables["tree"] = SharedKeys::Table(Anchor | Action | Skin);
+    tables["tree_ex"] = SharedKeys::Table(Anchor | Action);
     tables["tree_ex"]["skin"] = [](TPropertyContext&, const QString&) {}; // read and ignored
-    tables["html"] = sharedKeys(Anchor | Action);
-    tables["grid"] = sharedKeys(Anchor | Action | Skin);
-    tables["html_grid"] = sharedKeys(Anchor);
-    tables["list_img"] = sharedKeys(Anchor | Action);
-    tables["diagram"] = sharedKeys(Anchor | Hint);
-    tables["flash"] = sharedKeys(Anchor);
+    tables["html"] = SharedKeys::Table(Anchor | Action);
+    tables["grid"] = SharedKeys::Table(Anchor | Action | Skin);
+    tables["html_grid"] = SharedKeys::Table(Anchor);
+    tables["list_img"] = SharedKeys::Table(Anchor | Action);
+    tables["diagram"] = SharedKeys::Table(Anchor | Hint);
+    tables["flash"] = SharedKeys::Table(Anchor);
     // The player has no place of its own: its anchor has nothing to move.
     tables["media"]["anchor"] = [](TPropertyContext&, const QString&) {};
-    tables["gif"] = sharedKeys(Anchor);
+    tables["gif"] = SharedKeys::Table(Anchor);
     tables["gif"]["load"] = [](TPropertyContext& c, const QString& v) { as<TSkGif>(c)->Load(v); };
-    tables["progress_bar"] = sharedKeys(Anchor | Hint);
-    tables["track_bar"] = sharedKeys(Anchor | Action | Hint | Skin);
+    tables["progress_bar"] = SharedKeys::Table(Anchor | Hint);
+    tables["track_bar"] = SharedKeys::Table(Anchor | Action | Hint | Skin);
 
-    TPropertyTable& image = tables["image"] = sharedKeys(Anchor | Action);
+    TPropertyTable& image = tables["image"] = SharedKeys::Table(Anchor | Action);
     image["load"] = [](TPropertyContext& c, const QString& v) { as<TSkImage>(c)->SetFile(v); };
     image["scale"] = [](TPropertyContext& c, const QString& v) {
         as<TSkImage>(c)->SetFit(TextToBool(v, false));
     };
 
-    tables["pic"] = sharedKeys(Anchor | Skin);
+    tables["pic"] = SharedKeys::Table(Anchor | Skin);
 
-    TPropertyTable& edit = tables["edit_box"] = sharedKeys(Anchor | Action | Hint);
+    TPropertyTable& edit = tables["edit_box"] = SharedKeys::Table(Anchor | Action | Hint);
     edit["only_number"] = [](TPropertyContext& c, const QString& v) {
         as<TSkEditBox>(c)->SetOnlyNumber(TextToBool(v, false));
     };
 
-    TPropertyTable& combo = tables["combo_box"] = sharedKeys(Anchor | Action);
-    combo["skin"] = setComboSkin;
+    TPropertyTable& combo = tables["combo_box"] = SharedKeys::Table(Anchor | Action);
+    combo["skin"] = SharedKeys::SetSkinWithFile;
     combo["count_line"] = [](TPropertyContext& c, const QString& v) {
         as<TSkComboBox>(c)->setMaxVisibleItems(qMax(1, StrToInt(v)));
     };
@@ -120,11 +84,11 @@ void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
         if (box->count() > 0) box->setCurrentIndex(0);
     };
 
-    TPropertyTable& spin = tables["spin_edit"] = sharedKeys(Anchor | Hint);
+    TPropertyTable& spin = tables["spin_edit"] = SharedKeys::Table(Anchor | Hint);
     spin["max"] = [](TPropertyContext& c, const QString& v) { as<TSkSpinEdit>(c)->SetMax(StrToInt(v)); };
     spin["min"] = [](TPropertyContext& c, const QString& v) { as<TSkSpinEdit>(c)->SetMin(StrToInt(v)); };
 
-    TPropertyTable& list = tables["list_box"] = sharedKeys(Anchor | Action | Skin);
+    TPropertyTable& list = tables["list_box"] = SharedKeys::Table(Anchor | Action | Skin);
     list["load"] = [](TPropertyContext& c, const QString& v) { as<TSkListBox>(c)->LoadFromFile(v); };
     list["multiselect"] = [](TPropertyContext& c, const QString& v) {
         as<TSkListBox>(c)->SetMultiSelect(TextToBool(v, false));
