@@ -66,4 +66,18 @@ void ShowOrHide(QWidget* w, int& savedLeft, int& savedTop, bool& saved) {
         ControlLayout::SetBounds(w, QRect(savedLeft, savedTop, w->width(), w->height()));
 }
 
+void SetSizeText(QWidget* w, const QString& value, Qt::Orientation o, int& percent, int widthPercent,
+                 int heightPercent) {
+    int n = 0;
+    if (ParseSizeText(value, n)) {
+        percent = n;
+        (o == Qt::Horizontal ? widthPercent : heightPercent) = n;
+        ApplyPercent(w, widthPercent, heightPercent);
+    } else if (o == Qt::Horizontal) {
+        ControlLayout::SetWidth(w, n);
+    } else {
+        ControlLayout::SetHeight(w, n);
+    }
+}
+
 } // namespace PanelLayout

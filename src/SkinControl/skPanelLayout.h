@@ -11,6 +11,10 @@ namespace PanelLayout {
 // A width or height text: "50%" gives the percentage (true), "120" the size
 // (false). Raises EConvertError when the number part is not an integer.
 bool ParseSizeText(const QString& value, int& number);
+// Applies a `width` or `height` key: a percentage is stored in percent and
+// the stored percentages are applied; a plain number sets the size.
+void SetSizeText(QWidget* w, const QString& value, Qt::Orientation o, int& percent, int widthPercent,
+                 int heightPercent);
 // The size a percentage gives inside a parent of the given client size;
 // -1 when the size is to stay (percentage 0 or an empty parent).
 int PercentSize(int parentClient, int percent);

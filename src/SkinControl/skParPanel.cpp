@@ -10,23 +10,11 @@ TParentPanel::TParentPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TParentPanel::SetWidthText(const QString& value) {
-    int n = 0;
-    if (PanelLayout::ParseSizeText(value, n)) {
-        WidthPercent = n;
-        ApplyPercentSize();
-    } else {
-        ControlLayout::SetWidth(this, n);
-    }
+    PanelLayout::SetSizeText(this, value, Qt::Horizontal, WidthPercent, WidthPercent, HeightPercent);
 }
 
 void TParentPanel::SetHeightText(const QString& value) {
-    int n = 0;
-    if (PanelLayout::ParseSizeText(value, n)) {
-        HeightPercent = n;
-        ApplyPercentSize();
-    } else {
-        ControlLayout::SetHeight(this, n);
-    }
+    PanelLayout::SetSizeText(this, value, Qt::Vertical, HeightPercent, WidthPercent, HeightPercent);
 }
 
 void TParentPanel::ApplyPercentSize() {
