@@ -12,31 +12,11 @@
 #include "platform/Errors.h"
 #include "runtime/skUseStract.h"
 #include "support/TestSupport.h"
+#include "DescribedWindow.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Built {
-    TempAppFolder folder;
-    RecordingPlatformGuard rec;
-    TfrmFORM form;
-    std::unique_ptr<TSkStract> rt;
-
-    explicit Built(const QString& objects) {
-        folder.writeText("test.txt", "[main]\ntype=form\n" + objects);
-        rt = std::make_unique<TSkStract>(&form, "test.txt");
-        rt->Build();
-    }
-    template <typename T = QObject> T* object(const QString& name) {
-        rt->SetMessagesEnabled(false);
-        QObject* o = rt->GetControl(name);
-        rt->SetMessagesEnabled(true);
-        return dynamic_cast<T*>(o);
-    }
-};
-
-} // namespace
+using Built = BuiltWindow;
 
 TEST(EditorKeys, EveryTypeBuildsAndTakesItsSharedKeys) {
     struct Row {

@@ -8,30 +8,13 @@
 #include "platform/Errors.h"
 #include "runtime/skUseStract.h"
 #include "support/TestSupport.h"
+#include "DescribedWindow.h"
 
 #include <gtest/gtest.h>
 
+using Built = DescribedWindow;
+
 namespace {
-
-struct Built {
-    TempAppFolder folder;
-    RecordingPlatformGuard rec;
-    TfrmFORM form;
-    std::unique_ptr<TSkStract> rt;
-
-    explicit Built(const QString& text, const QString& file = "test.txt") {
-        folder.writeText(file, text);
-        rt = std::make_unique<TSkStract>(&form, file);
-    }
-    void build() { rt->Build(); }
-    QWidget* object(const QString& name) {
-        const bool was = rt->MessagesEnabled();
-        rt->SetMessagesEnabled(false);
-        QObject* o = rt->GetControl(name);
-        rt->SetMessagesEnabled(was);
-        return qobject_cast<QWidget*>(o);
-    }
-};
 
 const QString Form = "[main]\ntype=form\ncaption=Test\n";
 
@@ -49,8 +32,8 @@ TEST(BuildOrder, ParentsBeforeChildrenWhateverTheFileOrder) {
         SCOPED_TRACE(row.name);
         Built b(row.text);
         b.build();
-        QWidget* a = b.object("A");
-        QWidget* button = b.object("B");
+        QWidget* a = b.object<QWidget>("A");
+        QWidget* button = b.object<QWidget>("B");
         ASSERT_NE(a, nullptr);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(a->parentWidget(), b.rt->Page());
@@ -64,13 +47,13 @@ TEST(BuildOrder, ObjectsWithoutAnAvailableMasterAreNotBuilt) {
                    "[orphan]\ntype=panel\nmaster=nowhere\n[upper]\ntype=panel\nmaster=MAIN\n"
                    "[p1]\ntype=panel\n[p2]\ntype=scroll_box\nmaster=p1\n[p3]\ntype=panel\nmaster=p2\n");
     b.build();
-    EXPECT_NE(dynamic_cast<TSkButton*>(b.object("btn")), nullptr) << "types compare in lower case";
-    EXPECT_EQ(b.object("under_button"), nullptr);
-    EXPECT_EQ(b.object("orphan"), nullptr);
-    ASSERT_NE(b.object("upper"), nullptr) << "master equal to the form name in other case is top-level";
-    EXPECT_EQ(b.object("upper")->parentWidget(), b.rt->Page());
-    ASSERT_NE(b.object("p3"), nullptr);
-    EXPECT_TRUE(b.object("p2")->isAncestorOf(b.object("p3")));
+    EXPECT_NE(dynamic_cast<TSkButton*>(b.object<QWidget>("btn")), nullptr) << "types compare in lower case";
+    EXPECT_EQ(b.object<QWidget>("under_button"), nullptr);
+    EXPECT_EQ(b.object<QWidget>("orphan"), nullptr);
+    ASSERT_NE(b.object<QWidget>("upper"), nullptr) << "master equal to the form name in other case is top-level";
+    EXPECT_EQ(b.object<QWidget>("upper")->parentWidget(), b.rt->Page());
+    ASSERT_NE(b.object<QWidget>("p3"), nullptr);
+    EXPECT_TRUE(b.object<QWidget>("p2")->isAncestorOf(b.object<QWidget>("p3")));
     EXPECT_TRUE(b.rec->shown().isEmpty());
 }
 
@@ -84,9 +67,9 @@ TEST(BuildOrder, SecondFormAddsAPageAndTakesTheTopLevelObjects) {
     EXPECT_EQ(nb->PageName(0), "Default");
     EXPECT_EQ(nb->PageName(1), "p1");
     EXPECT_EQ(b.rt->PageIndex(), 1);
-    EXPECT_EQ(b.object("top")->parentWidget(), nb->Page(1));
-    EXPECT_EQ(b.object("named")->parentWidget(), nb->Page(1));
-    EXPECT_EQ(b.object("old"), nullptr);
+    EXPECT_EQ(b.object<QWidget>("top")->parentWidget(), nb->Page(1));
+    EXPECT_EQ(b.object<QWidget>("named")->parentWidget(), nb->Page(1));
+    EXPECT_EQ(b.object<QWidget>("old"), nullptr);
 }
 
 TEST(BuildOrder, TwoRuntimesShareOneNotebook) {
@@ -141,17 +124,17 @@ TEST(BuildErrors, MissingFileShowsTheArchiveMessageThenNoData) {
 TEST(BuildErrors, NonIntegerInAnIntegerKeyRaisesTheConversionError) {
     Built b(Form + "[a]\ntype=panel\nwidth=wide\n");
     EXPECT_THROW(b.build(), EConvertError);
-    EXPECT_NE(b.object("a"), nullptr) << "the object made before the failing key stays owned";
+    EXPECT_NE(b.object<QWidget>("a"), nullptr) << "the object made before the failing key stays owned";
 }
 
 TEST(Factory, CreationDetailsAndLookups) {
     Built b(Form + "[Tree1]\ntype=panel\n[chk]\ntype=check_box\n[chk2]\ntype=check_box\ncaption=Все\n"
                    "[keys]\ntype=hot_key\nfirst=Ctrl+F*show_find\nsecond=F3*x//y\n");
     b.build();
-    auto* chk = dynamic_cast<TSkCheckBox*>(b.object("chk"));
+    auto* chk = dynamic_cast<TSkCheckBox*>(b.object<QWidget>("chk"));
     ASSERT_NE(chk, nullptr);
     EXPECT_EQ(chk->text(), "chk");
-    EXPECT_EQ(dynamic_cast<TSkCheckBox*>(b.object("chk2"))->text(), "Все");
+    EXPECT_EQ(dynamic_cast<TSkCheckBox*>(b.object<QWidget>("chk2"))->text(), "Все");
     EXPECT_EQ(b.form.HotKeys().count(), 2);
     EXPECT_EQ(b.form.HotKeys().action(1), "x//y");
 
@@ -167,7 +150,7 @@ TEST(Factory, CreationDetailsAndLookups) {
 TEST(Factory, DestroyedObjectsLeaveEveryList) {
     Built b(Form + "[a]\ntype=panel\n[b]\ntype=button\nmaster=a\n");
     b.build();
-    delete b.object("a");
+    delete b.object<QWidget>("a");
     EXPECT_TRUE(b.rt->AllObjects().isEmpty());
     EXPECT_TRUE(b.rt->Objects(TObjectList::Button).isEmpty());
 }
