@@ -615,29 +615,29 @@ def section_picture(fname, title, zone, groups):
 
 def welcome_picture():
     """The car with three parts lifted out of it, as on an exploded view."""
-    w, h = 700, 270
+    w, h, k = 620, 236, 0.9
     im = Image.new("RGB", (w, h), (255, 255, 255))
     d = ImageDraw.Draw(im)
-    ox, oy = 76, 74
-    d.ellipse((50, 222, 650, 262), fill=(236, 240, 245))
-    car(d, ox, oy, 1.0)
-    spots = [((70, 88), (ox + 60, oy + 92), "gear_s"), ((300, 40), (ox + 105, oy + 130), "disc"),
-             ((628, 92), (ox + 445, oy + 112), "spring")]
+    ox, oy = 58, 62
+    d.ellipse((40, 196, 580, 230), fill=(236, 240, 245))
+    car(d, ox, oy, k)
+    spots = [((62, 74), (ox + 60 * k, oy + 92 * k), "gear_s"), ((268, 36), (ox + 105 * k, oy + 130 * k), "disc"),
+             ((560, 80), (ox + 445 * k, oy + 112 * k), "spring")]
     for (cx, cy), (tx, ty), kind in spots:
         steps = int(math.hypot(tx - cx, ty - cy) // 8)
         for i in range(0, steps, 2):
             d.line((cx + (tx - cx) * i / steps, cy + (ty - cy) * i / steps,
                     cx + (tx - cx) * (i + 1) / steps, cy + (ty - cy) * (i + 1) / steps), fill=ACCENT, width=2)
         d.ellipse((tx - 5, ty - 5, tx + 5, ty + 5), fill=ACCENT)
-        d.ellipse((cx - 36, cy - 36, cx + 36, cy + 36), fill=(255, 255, 255), outline=ACCENT, width=3)
+        d.ellipse((cx - 32, cy - 32, cx + 32, cy + 32), fill=(255, 255, 255), outline=ACCENT, width=3)
         part = Image.new("RGB", (200, 200), (255, 255, 255))
         pd = ImageDraw.Draw(part)
         hw, hh = draw_shape(pd, kind, 100, 100)
         r = max(hw, hh) + 4
-        part = part.crop((100 - r, 100 - r, 100 + r, 100 + r)).resize((46, 46), Image.LANCZOS)
-        mask = Image.new("L", (46, 46), 0)
-        ImageDraw.Draw(mask).ellipse((0, 0, 45, 45), fill=255)
-        im.paste(part, (cx - 23, cy - 23), mask)
+        part = part.crop((100 - r, 100 - r, 100 + r, 100 + r)).resize((42, 42), Image.LANCZOS)
+        mask = Image.new("L", (42, 42), 0)
+        ImageDraw.Draw(mask).ellipse((0, 0, 41, 41), fill=255)
+        im.paste(part, (int(cx) - 21, int(cy) - 21), mask)
     im.save(os.path.join(IMG, "welcome.jpg"), quality=90, optimize=True)
 
 
@@ -680,7 +680,7 @@ def main():
     with open(os.path.join(DATA, "tree_ind.xml"), "wb") as f:
         f.write(("\r\n".join(ind) + "\r\n").encode("cp1251"))
     with open(os.path.join(DATA, "caption_det.txt"), "wb") as f:
-        f.write("Поз.[42]&&З/ч[38]&&Номер детали[124]&&Исп.[78]&&Кол.[42]&&Наименование\r\n"
+        f.write("Поз.[40]&&З/ч[36]&&Номер детали[118]&&Исп.[70]&&Кол.[40]&&Наименование\r\n"
                 .encode("cp1251"))
     welcome_picture()
 
