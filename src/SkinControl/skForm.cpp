@@ -15,6 +15,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -67,6 +68,9 @@ Qt::CursorShape CursorForEdges(Qt::Edges edges) {
 // connection that touches this state, so nothing reaches it once it is gone.
 struct TSkForm::Private : QObject {
     explicit Private(TSkForm* form) : q(form) {}
+
+    QRect normalBounds;             // the window's bounds before it was maximized
+    bool emulatedMaximized = false; // maximized by the window itself, without a window manager
 
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() != QEvent::MouseButtonPress || !watched->isWidgetType()) return false;
@@ -291,7 +295,7 @@ void TSkForm::updateButtons() {
 }
 
 bool TSkForm::IsMaximized() const {
-    return windowState() & Qt::WindowMaximized;
+    return (windowState() & Qt::WindowMaximized) || d->emulatedMaximized;
 }
 bool TSkForm::IsMinimized() const {
     return windowState() & Qt::WindowMinimized;
@@ -302,10 +306,27 @@ void TSkForm::ToggleMaximize() {
         auto hook = MaximizeHook;
         hook();
     }
-    if (IsMaximized())
-        showNormal();
-    else
+    if (!IsMaximized()) {
+        d->normalBounds = geometry();
         showMaximized();
+        // Without a window manager (Xvfb, kiosk sessions) nobody resizes
+        // the window for the maximized state; then the window does it itself
+        // (setting the geometry drops Qt's maximized flag, so it is kept here).
+        QTimer::singleShot(150, this, [this] {
+            if (!isVisible() || !screen() || geometry() == screen()->availableGeometry()) return;
+            d->emulatedMaximized = true;
+            setGeometry(screen()->availableGeometry());
+            titleBar->SetMaximized(true);
+            layoutFrame();
+        });
+    } else {
+        const bool emulated = d->emulatedMaximized;
+        d->emulatedMaximized = false;
+        if (windowState() & Qt::WindowMaximized) showNormal();
+        if (emulated && d->normalBounds.isValid()) setGeometry(d->normalBounds);
+        titleBar->SetMaximized(false);
+        layoutFrame();
+    }
 }
 
 void TSkForm::ToggleMinimize() {

@@ -405,3 +405,19 @@ TEST_F(FormTest, SkinSheetAndSkinObjectAreApplied) {
 }
 
 } // namespace
+
+TEST(FormMaximize, MaximizeAndRestoreWithoutAWindowManager) {
+    TSkForm form;
+    form.setGeometry(40, 30, 300, 200);
+    form.show();
+    QTest::qWait(50);
+    const QRect normal = form.geometry();
+    form.ToggleMaximize();
+    QTest::qWait(400);
+    EXPECT_TRUE(form.IsMaximized());
+    EXPECT_EQ(form.geometry(), form.screen()->availableGeometry());
+    form.ToggleMaximize();
+    QTest::qWait(400);
+    EXPECT_FALSE(form.IsMaximized());
+    EXPECT_EQ(form.geometry(), normal);
+}
