@@ -30,10 +30,6 @@ namespace {
 
 using namespace SharedKeys;
 
-TSkControl* control(TPropertyContext& c) {
-    return AsSkControl(c.object);
-}
-
 template <typename T> T* as(TPropertyContext& c) {
     return qobject_cast<T*>(c.object);
 }
