@@ -227,6 +227,20 @@ const QHash<QString, Verb>& verbTable() {
 } // namespace
 
 void TSkStract::Dispatch(const RHelpAction& a) {
+    // Actions may nest (click_but, form_show, a host that runs actions); an
+    // action that ends up running itself must not exhaust the stack.
+    static int depth = 0;
+    constexpr int MaxDepth = 64;
+    if (depth >= MaxDepth) {
+        // Unwinds the whole chain at once; the general error report shows it.
+        throw std::runtime_error(
+            (descriptionFile + "\r\nDispatch. Команды вызывают друг друга без конца: " + a.Action).toStdString());
+    }
+    struct DepthGuard {
+        int& d;
+        explicit DepthGuard(int& d) : d(d) { ++d; }
+        ~DepthGuard() { --d; }
+    } guard(depth);
     const TSkCommand commands(a.Action);
     for (int i = 0; i < commands.count(); ++i) {
         const RCommand& cmd = commands[i];

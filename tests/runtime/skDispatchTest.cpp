@@ -4,6 +4,7 @@
 #include "SkinControl/skButton.h"
 #include "SkinControl/skCheckBox.h"
 #include "SkinControl/uFORM.h"
+#include "platform/Application.h"
 #include "platform/Errors.h"
 #include "runtime/skUseStract.h"
 #include "support/TestSupport.h"
@@ -171,4 +172,11 @@ TEST(Dispatch, FormShowBuildsAModalWindowAndFreesIt) {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (qobject_cast<TfrmFORM*>(top) && top != &w.form) ++left;
     EXPECT_EQ(left, 0);
+}
+
+TEST(Dispatch, AnActionThatRunsItselfStopsWithAMessage) {
+    Window w("[b]\ntype=button\naction=click_but*b//click_but*b\n");
+    EXPECT_FALSE(GuardedCall([&] { w.rt->RunAction("click_but*b"); }));
+    EXPECT_EQ(w.rec->texts("general"),
+              QStringList{"test.txt\r\nDispatch. Команды вызывают друг друга без конца: click_but*b//click_but*b"});
 }
