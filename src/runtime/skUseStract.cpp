@@ -38,6 +38,7 @@
 #include "runtime/uUtils.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QProgressBar>
 #include <optional>
 #include <QToolTip>
@@ -187,14 +188,16 @@ void TSkStract::Build() {
         return;
     }
     workList.clear();
-    for (const QString& s : sections) workList << s + "=" + ini->ReadString(s, "master");
-
-    auto entryName = [](const QString& e) { return e.section('=', 0, 0); };
-    auto entryMaster = [](const QString& e) { return e.section('=', 1); };
+    workList.reserve(static_cast<size_t>(sections.size()));
+    for (const QString& s : sections) {
+        const QString master = ini->ReadString(s, "master");
+        workList.push_back({s, master, master.toLower()});
+    }
+    auto removeAt = [this](size_t i) { workList.erase(workList.begin() + static_cast<std::ptrdiff_t>(i)); };
 
     // Pass 1: forms configure the window and make or extend the notebook.
-    for (int i = 0; i < workList.size();) {
-        const QString name = entryName(workList[i]);
+    for (size_t i = 0; i < workList.size();) {
+        const QString name = workList[i].name;
         if (ini->ReadString(name, "type").toLower() != "form") {
             ++i;
             continue;
@@ -202,7 +205,7 @@ void TSkStract::Build() {
         const QString color = ini->ReadString(name, "color");
         formName = name.toLower();
         MakeObject(window, name, "form");
-        workList.removeAt(i);
+        removeAt(i);
         if (!color.isEmpty()) window->PageColor = ColorFromText(color);
         if (!window->Notebook()) {
             TSkNotebook* nb = window->CreateNotebook();
@@ -214,11 +217,11 @@ void TSkStract::Build() {
     }
 
     // Pass 2: pop-up menus, so that later keys can name them.
-    for (int i = 0; i < workList.size();) {
-        const QString name = entryName(workList[i]);
+    for (size_t i = 0; i < workList.size();) {
+        const QString name = workList[i].name;
         if (ini->ReadString(name, "type").toLower() == "pop_menu") {
             MakeObject(window, name, "pop_menu");
-            workList.removeAt(i);
+            removeAt(i);
         } else {
             ++i;
         }
@@ -228,12 +231,11 @@ void TSkStract::Build() {
     QWidget* page = Page();
     std::optional<AlignSuspension> suspended(std::in_place, page);
     bool createdAny = true;
-    while (!workList.isEmpty() && createdAny) {
+    while (!workList.empty() && createdAny) {
         createdAny = false;
-        for (int i = 0; i < workList.size();) {
-            const QString name = entryName(workList[i]);
-            const QString master = entryMaster(workList[i]);
-            if (!(master.isEmpty() || master.toLower() == formName)) {
+        for (size_t i = 0; i < workList.size();) {
+            const QString name = workList[i].name;
+            if (!(workList[i].master.isEmpty() || workList[i].masterLower == formName)) {
                 ++i;
                 continue;
             }
@@ -245,7 +247,7 @@ void TSkStract::Build() {
                 pal.setColor(QPalette::Window, window->PageColor);
                 page->setPalette(pal);
             }
-            workList.removeAt(i);
+            removeAt(i);
             createdAny = true;
             if (control) createChildren(control, name);
         }
@@ -267,19 +269,19 @@ void TSkStract::createChildren(QWidget* control, const QString& name) {
     QWidget* target = control;
     if (TSkControl* c = AsSkControl(control)) target = c->ChildParent();
     AlignSuspension suspended(target);
-    for (;;) {
-        int found = -1;
-        for (int i = 0; i < workList.size(); ++i) {
-            if (workList[i].section('=', 1).compare(name, Qt::CaseInsensitive) == 0) {
-                found = i;
-                break;
-            }
-        }
-        if (found < 0) break;
-        const QString child = workList[found].section('=', 0, 0);
-        const QString type = ini->ReadString(child, "type");
-        QWidget* made = MakeObject(target, child, type);
-        workList.removeAt(found);
+    // The children of this object, in file order, leave the work list in one
+    // sweep; each is then built with its own children before the next.
+    const QString lowerName = name.toLower();
+    std::vector<QString> children;
+    workList.erase(std::remove_if(workList.begin(), workList.end(),
+                                  [&](const WorkEntry& e) {
+                                      if (e.masterLower != lowerName) return false;
+                                      children.push_back(e.name);
+                                      return true;
+                                  }),
+                   workList.end());
+    for (const QString& child : children) {
+        QWidget* made = MakeObject(target, child, ini->ReadString(child, "type"));
         if (made) createChildren(made, child);
     }
 }

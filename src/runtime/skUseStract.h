@@ -190,6 +190,11 @@ private:
     QString skinFile;
     std::unique_ptr<QStringList> favorites;
     QString favoriteMenus;
-    QStringList workList;       // "name=master" entries during Build
+    struct WorkEntry {
+        QString name;
+        QString master;
+        QString masterLower;
+    };
+    std::vector<WorkEntry> workList; // sections not yet built, during Build
     bool built = false;
 };
