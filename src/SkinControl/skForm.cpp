@@ -121,6 +121,7 @@ int TSkNotebook::AddPage(const QString& name) {
         }
     }
     const int index = addWidget(page);
+    page->setGeometry(contentsRect());
     setCurrentIndex(index);
     return index;
 }
@@ -229,6 +230,7 @@ void TSkForm::CenterOnScreen() {
 
 TSkNotebook* TSkForm::CreateNotebook() {
     if (notebook) return notebook;
+    layoutFrame();
     notebook = new TSkNotebook(client);
     notebook->setGeometry(client->rect());
     notebook->AddPage(QStringLiteral("Default"));
@@ -399,8 +401,16 @@ void TSkForm::layoutFrame() {
     titleBar->setVisible(!hideCaption);
     titleBar->setGeometry(b, b, qMax(0, width() - 2 * b), title);
     client->setGeometry(b, b + title, qMax(0, width() - 2 * b), qMax(0, height() - 2 * b - title));
-    if (notebook) notebook->setGeometry(client->rect());
+    if (notebook) {
+        notebook->setGeometry(client->rect());
+        // A hidden window gets its resize events only when shown; the pages
+        // take their size now, so that objects built on them are placed
+        // against the size the description gives.
+        for (int i = 0; i < notebook->count(); ++i) notebook->widget(i)->setGeometry(notebook->contentsRect());
+    }
 }
+
+void TSkForm::UpdateFrameLayout() { layoutFrame(); }
 
 Qt::Edges TSkForm::edgesAt(const QPoint& pos) const {
     const int b = borderWidth();

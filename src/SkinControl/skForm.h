@@ -64,6 +64,9 @@ public:
     TSkNotebook* Notebook() const { return notebook; }
     // Creates the notebook (first page "Default") filling the client area.
     TSkNotebook* CreateNotebook();
+    // Lays the title bar, client area, notebook and pages out for the
+    // window's current size (also while the window is hidden).
+    void UpdateFrameLayout();
     // The area below the title bar, where the notebook lives.
     QWidget* ClientArea() const { return client; }
 

@@ -24,6 +24,7 @@ void setBound(TPropertyContext& ctx, const QString& key, const QString& v) {
     else if (key == "width") r.setWidth(n);
     else r.setHeight(n);
     w->setGeometry(r);
+    w->UpdateFrameLayout();
 }
 
 void setHintColor(QPalette::ColorRole role, const QColor& color) {

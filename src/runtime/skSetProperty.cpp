@@ -38,6 +38,7 @@ void setFormBound(TSkForm* w, const QString& key, int v) {
     else if (key == "width") r.setWidth(v);
     else if (key == "height") r.setHeight(v);
     w->setGeometry(r);
+    w->UpdateFrameLayout();
 }
 
 } // namespace

@@ -176,3 +176,17 @@ TEST(Splash, ProgressStepsWrapPastOneHundred) {
     EXPECT_EQ(seen, (QList<int>{30, 60, 90, 30}));
     EXPECT_NE(rt.SplashWindow(), nullptr) << "splash_close_auto=0 keeps the splash open";
 }
+
+TEST(BuildOrder, ObjectsArePlacedAgainstThePageSizeTheFormGives) {
+    Built b("[main]\ntype=form\nwidth=900\nheight=700\n[fill]\ntype=panel\nanchor=10 10 10 10\n");
+    b.build();
+    QWidget* page = b.rt->Page();
+    QWidget* fill = b.object<QWidget>("fill");
+    ASSERT_NE(fill, nullptr);
+    EXPECT_FALSE(b.form.isVisible());
+    EXPECT_GT(page->width(), 850);
+    EXPECT_EQ(fill->geometry(), page->rect().adjusted(10, 10, -10, -10));
+    b.form.show();
+    b.form.resize(1000, 760);
+    EXPECT_EQ(fill->geometry(), page->rect().adjusted(10, 10, -10, -10));
+}
