@@ -10,8 +10,10 @@ TSkScrollBox::TSkScrollBox(QWidget* parent) : QScrollArea(parent), content(new Q
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     content->setObjectName(QStringLiteral("scrollContent"));
-    content->setAutoFillBackground(false);
     setWidget(content);
+    // setWidget switches the content's background filling on; the box's
+    // colour is its viewport's, which must show through.
+    content->setAutoFillBackground(false);
     content->installEventFilter(this);
     UpdateContentSize();
 }

@@ -52,3 +52,14 @@ TEST(ScrollBox, ChildrenThatFollowTheEdgesDoNotGrowTheRange) {
     EXPECT_EQ(client->width(), 300);
     EXPECT_EQ(right->x() + right->width(), 300 - 10);
 }
+
+TEST(ScrollBox, ColourShowsBehindTheChildren) {
+    QWidget parent;
+    parent.resize(300, 200);
+    TSkScrollBox box(&parent);
+    box.setGeometry(0, 0, 300, 200);
+    box.SetColor(QColor(255, 255, 255));
+    parent.show();
+    const QImage shot = box.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(150, 100), QColor(255, 255, 255));
+}
