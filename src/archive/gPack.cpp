@@ -254,13 +254,6 @@ QString relativeName(const QString& name) {
     return name.size() >= folderSize ? name.mid(folderSize) : name;
 }
 
-bool readDiskFile(QByteArray& stream, const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    stream = f.readAll();
-    return true;
-}
-
 } // namespace
 
 bool OpenArchive(const QString& name) {
@@ -299,36 +292,68 @@ int FindEntry(const QString& name) {
     return s.index.find(name, s.entries);
 }
 
-void ReadEntry(QByteArray& stream, int index) {
+namespace {
+
+// Reads entry index into a buffer that allocate gives for its size; returns
+// the bytes read (0 for an empty or unreadable entry).
+qint64 readEntryInto(int index, const LoadAllocator& allocate) {
     ArchiveState& s = state();
-    stream.clear();
-    if (index < 0 || index >= static_cast<int>(s.entries.size())) return;
+    if (index < 0 || index >= static_cast<int>(s.entries.size())) return 0;
     const TData& d = s.entries[static_cast<size_t>(index)];
-    if (d.size <= 0 || d.offset < 0 || d.offset >= s.fileSize) return;
+    if (d.size <= 0 || d.offset < 0 || d.offset >= s.fileSize) return 0;
     // An entry reaching past the end of the archive is cut to the bytes that
     // are there, so a bad size never allocates more than the file holds.
     const qint64 wanted = std::min<qint64>(d.size, s.fileSize - d.offset);
-    stream.resize(wanted);
-    const qint64 got = s.reader.read(d.offset, stream.data(), wanted);
-    stream.resize(std::max<qint64>(got, 0));
-    if (d.flag == 1) unscramble(stream.data(), stream.size());
+    char* to = allocate(wanted);
+    if (!to) return 0;
+    const qint64 got = std::max<qint64>(s.reader.read(d.offset, to, wanted), 0);
+    if (d.flag == 1) unscramble(to, got);
+    return got;
+}
+
+qint64 readDiskFileInto(const QString& path, const LoadAllocator& allocate) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const qint64 size = f.size();
+    char* to = allocate(size);
+    if (!to) return 0;
+    return std::max<qint64>(f.read(to, size), 0);
+}
+
+} // namespace
+
+void ReadEntry(QByteArray& stream, int index) {
+    stream.clear();
+    const qint64 got = readEntryInto(index, [&stream](qint64 size) {
+        stream.resize(size);
+        return stream.data();
+    });
+    stream.resize(got);
+}
+
+qint64 LoadFile(const QString& name, const LoadAllocator& allocate) {
+    if (name.isEmpty()) return -1;
+    const QString relative = relativeName(name);
+    const int index = FindEntry(relative);
+    if (index >= 0) return readEntryInto(index, allocate);
+    QString disk = FindOnDisk(name);
+    if (disk.isEmpty() || !QFileInfo(disk).isFile())
+        disk = FindOnDisk(ResolveRelative(relative.toLower(), ArchiveFolder()));
+    if (!disk.isEmpty() && QFileInfo(disk).isFile()) {
+        const qint64 got = readDiskFileInto(disk, allocate);
+        if (got >= 0) return got;
+    }
+    platform().messageBox(QStringLiteral("Не найден файл \r\n") + name);
+    return -1;
 }
 
 void LoadFile(QByteArray& stream, const QString& name) {
     stream.clear();
-    if (name.isEmpty()) return;
-    const QString relative = relativeName(name);
-    const int index = FindEntry(relative);
-    if (index >= 0) {
-        ReadEntry(stream, index);
-        return;
-    }
-    QString disk = FindOnDisk(name);
-    if (disk.isEmpty() || !QFileInfo(disk).isFile())
-        disk = FindOnDisk(ResolveRelative(relative.toLower(), ArchiveFolder()));
-    if (!disk.isEmpty() && QFileInfo(disk).isFile() && readDiskFile(stream, disk)) return;
-    stream.clear();
-    platform().messageBox(QStringLiteral("Не найден файл \r\n") + name);
+    const qint64 got = LoadFile(name, [&stream](qint64 size) {
+        stream.resize(size);
+        return stream.data();
+    });
+    stream.resize(std::max<qint64>(got, 0));
 }
 
 QByteArray LoadFile(const QString& name) {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // One directory record.
@@ -35,6 +36,11 @@ void ReadEntry(QByteArray& stream, int index);
 // nowhere shows "Не найден файл \r\n" + name and leaves the stream empty.
 void LoadFile(QByteArray& stream, const QString& name);
 QByteArray LoadFile(const QString& name);
+// The same, reading straight into a buffer that allocate returns for the
+// file's size (so a parser can own it without a second copy). Returns the
+// bytes read, or -1 when the file was found nowhere (after the message).
+using LoadAllocator = std::function<char*(qint64 size)>;
+qint64 LoadFile(const QString& name, const LoadAllocator& allocate);
 // Whether name can be loaded; shows nothing.
 bool FileExistsInArchive(const QString& name);
 

@@ -1,5 +1,8 @@
 #include "catalogue/CatalogueXml.h"
 
+#include "archive/gPack.h"
+
+#include <QByteArrayView>
 #include <QStringDecoder>
 #include <array>
 #include <cstring>
@@ -21,38 +24,61 @@ struct Cp1251Table {
     }
 };
 
-bool declaresCp1251(const QByteArray& bytes) {
-    if (!bytes.startsWith("<?xml")) return false;
-    const qsizetype end = bytes.indexOf("?>");
+char* allocate(size_t size) {
+    return static_cast<char*>(pugi::get_memory_allocation_function()(size ? size : 1));
+}
+
+bool declaresCp1251(const char* bytes, size_t size) {
+    const QByteArrayView view(bytes, static_cast<qsizetype>(size));
+    if (!view.startsWith("<?xml")) return false;
+    const qsizetype end = view.indexOf("?>");
     if (end < 0) return false;
-    const QByteArray decl = bytes.left(end).toLower();
+    const QByteArray decl = view.first(end).toByteArray().toLower();
     return decl.contains("windows-1251") || decl.contains("cp1251");
+}
+
+// Parses a buffer from pugixml's allocator, which pugixml then owns; a
+// windows-1251 document is transcoded into a new buffer first.
+pugi::xml_parse_result parseOwned(pugi::xml_document& doc, char* buffer, size_t size) {
+    if (!declaresCp1251(buffer, size))
+        return doc.load_buffer_inplace_own(buffer, size, pugi::parse_default, pugi::encoding_auto);
+    static const Cp1251Table table;
+    size_t utf8Size = 0;
+    for (size_t i = 0; i < size; ++i) {
+        const uint8_t b = static_cast<uint8_t>(buffer[i]);
+        utf8Size += b < 0x80 ? 1 : table.length[b - 0x80];
+    }
+    char* out = allocate(utf8Size);
+    char* p = out;
+    for (size_t i = 0; i < size; ++i) {
+        const uint8_t b = static_cast<uint8_t>(buffer[i]);
+        if (b < 0x80) {
+            *p++ = static_cast<char>(b);
+        } else {
+            std::memcpy(p, table.utf8[b - 0x80].data(), table.length[b - 0x80]);
+            p += table.length[b - 0x80];
+        }
+    }
+    pugi::get_memory_deallocation_function()(buffer);
+    return doc.load_buffer_inplace_own(out, utf8Size, pugi::parse_default, pugi::encoding_utf8);
 }
 
 } // namespace
 
-pugi::xml_parse_result LoadXmlDocument(pugi::xml_document& doc, QByteArray bytes) {
-    const unsigned options = pugi::parse_default;
-    if (declaresCp1251(bytes)) {
-        static const Cp1251Table table;
-        size_t size = 0;
-        for (char c : bytes) size += static_cast<uint8_t>(c) < 0x80 ? 1 : table.length[static_cast<uint8_t>(c) - 0x80];
-        char* out = static_cast<char*>(pugi::get_memory_allocation_function()(size ? size : 1));
-        char* p = out;
-        for (char c : bytes) {
-            const uint8_t b = static_cast<uint8_t>(c);
-            if (b < 0x80) {
-                *p++ = c;
-            } else {
-                std::memcpy(p, table.utf8[b - 0x80].data(), table.length[b - 0x80]);
-                p += table.length[b - 0x80];
-            }
-        }
-        bytes = QByteArray();
-        return doc.load_buffer_inplace_own(out, size, options, pugi::encoding_utf8);
-    }
+pugi::xml_parse_result LoadXmlDocument(pugi::xml_document& doc, const QByteArray& bytes) {
     const size_t size = static_cast<size_t>(bytes.size());
-    char* out = static_cast<char*>(pugi::get_memory_allocation_function()(size ? size : 1));
-    if (size) std::memcpy(out, bytes.constData(), size);
-    return doc.load_buffer_inplace_own(out, size, options, pugi::encoding_auto);
+    char* buffer = allocate(size);
+    if (size) std::memcpy(buffer, bytes.constData(), size);
+    return parseOwned(doc, buffer, size);
+}
+
+pugi::xml_parse_result LoadXmlFile(pugi::xml_document& doc, const QString& name, bool* found) {
+    char* buffer = nullptr;
+    const qint64 got = LoadFile(name, [&buffer](qint64 size) {
+        buffer = allocate(static_cast<size_t>(size));
+        return buffer;
+    });
+    if (found) *found = got >= 0;
+    if (!buffer) buffer = allocate(0);
+    return parseOwned(doc, buffer, static_cast<size_t>(std::max<qint64>(got, 0)));
 }

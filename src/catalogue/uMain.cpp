@@ -37,11 +37,9 @@ TfrmMain::TfrmMain(QWidget* owner) : TSkForm(owner) {
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
 void TfrmMain::loadDocument(pugi::xml_document& doc, pugi::xml_node& root, const QString& file) {
-    QByteArray bytes;
-    LoadFile(bytes, file);
-    const bool empty = bytes.isEmpty();
-    const pugi::xml_parse_result result = LoadXmlDocument(doc, std::move(bytes));
-    if (!result && !empty) {
+    bool found = false;
+    const pugi::xml_parse_result result = LoadXmlFile(doc, file, &found);
+    if (!result && found) {
         platform().generalError(QStringLiteral("Ошибка в файле %1: %2 (позиция %3)")
                                     .arg(file, QString::fromUtf8(result.description()))
                                     .arg(result.offset));
