@@ -180,3 +180,13 @@ TEST(Dispatch, AnActionThatRunsItselfStopsWithAMessage) {
     EXPECT_EQ(w.rec->texts("general"),
               QStringList{"test.txt\r\nDispatch. Команды вызывают друг друга без конца: click_but*b//click_but*b"});
 }
+
+TEST(HotKeys, SectionsAndMenuKeysDispatchOnTheirPage) {
+    Window w("[keys]\ntype=hot_key\nfind=Ctrl+F*show_find*x//go\n"
+             "[menu]\ntype=pop_menu\ncaption=A;B\naction=first;second\nkey=;Shift+F5\n");
+    w.rt->ActivatePage();
+    EXPECT_TRUE(w.form.HandleKey(Qt::Key_F, Qt::ControlModifier));
+    EXPECT_TRUE(w.form.HandleKey(Qt::Key_F5, Qt::ShiftModifier));
+    EXPECT_FALSE(w.form.HandleKey(Qt::Key_F, Qt::ControlModifier | Qt::AltModifier));
+    EXPECT_EQ(w.host, (QStringList{"show_find*x//go", "second"}));
+}
