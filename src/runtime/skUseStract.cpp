@@ -129,9 +129,9 @@ QWidget* asWidget(QObject* o) { return qobject_cast<QWidget*>(o); }
 TSkStract::TSkStract(TSkForm* window, const QString& descriptionFile)
     : window(window), descriptionFile(descriptionFile) {
     window->SetFramePainting(false);
-    window->MaximizeHook = [this] { FormMaximized(); };
+    window->MaximizeHook = maximizeHook();
     skin = std::make_unique<TSkSkin>(window);
-    window->CommandCallback = [this](const RHelpAction& a) { Dispatch(a); };
+    window->CommandCallback = commandHook();
     window->DescriptionFile = descriptionFile;
 }
 
@@ -146,13 +146,30 @@ TSkStract::~TSkStract() {
     CloseSplash();
     GuardedCall([this] { SaveFavorites(true); });
     window->SetFramePainting(true);
-    // The window's hooks may still point here; a window outlives its runtimes.
-    if (built && IsPageActive()) {
-        window->CommandCallback = nullptr;
-        window->SizeChangeHook = nullptr;
-        window->MaximizeHook = nullptr;
-        window->BeforeResizeHook = nullptr;
-    }
+    // A window outlives its runtimes: hooks that still lead here do nothing
+    // from now on.
+    *self = nullptr;
+}
+
+std::function<void()> TSkStract::maximizeHook() {
+    return [s = self] {
+        if (*s) (*s)->FormMaximized();
+    };
+}
+
+DispatchCallback TSkStract::commandHook() {
+    return [s = self](const RHelpAction& a) {
+        if (*s) (*s)->Dispatch(a);
+    };
+}
+
+void TSkStract::installResizeHooks() {
+    window->SizeChangeHook = [s = self](int, int) {
+        if (*s) (*s)->AfterResize();
+    };
+    window->BeforeResizeHook = [s = self] {
+        if (*s) (*s)->BeforeResize();
+    };
 }
 
 QWidget* TSkStract::Page() const {
@@ -261,8 +278,7 @@ void TSkStract::Build() {
     else if (progress) progress->setValue(progress->maximum());
     if (savePos) ReadPosition();
     window->SetFramePainting(true);
-    window->SizeChangeHook = [this](int, int) { AfterResize(); };
-    window->BeforeResizeHook = [this] { BeforeResize(); };
+    installResizeHooks();
 }
 
 void TSkStract::createChildren(QWidget* control, const QString& name) {
@@ -412,10 +428,9 @@ TYPED_LOOKUP(GetComboBox, TSkComboBox, ComboBox)
 
 void TSkStract::ActivatePage() {
     if (TSkNotebook* nb = window->Notebook()) nb->SetActivePage(pageIndex);
-    window->MaximizeHook = [this] { FormMaximized(); };
-    window->SizeChangeHook = [this](int, int) { AfterResize(); };
-    window->BeforeResizeHook = [this] { BeforeResize(); };
-    window->CommandCallback = [this](const RHelpAction& a) { Dispatch(a); };
+    window->MaximizeHook = maximizeHook();
+    installResizeHooks();
+    window->CommandCallback = commandHook();
     AfterResize();
     SwapMaxButtons(window->IsMaximized());
 }

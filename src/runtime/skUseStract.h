@@ -168,9 +168,14 @@ private:
     void addObject(QObject* object, TObjectList list);
     void createChildren(QWidget* control, const QString& name);
     void makeHotKeys(const QString& section);
+    // The window's hooks into this runtime; they do nothing once it is gone.
+    std::function<void()> maximizeHook();
+    DispatchCallback commandHook();
+    void installResizeHooks();
     void formKeys(const QString& section, const QStringList& keys);
 
     TSkForm* window;
+    std::shared_ptr<TSkStract*> self = std::make_shared<TSkStract*>(this);
     QString descriptionFile;
     std::unique_ptr<TPakIniFile> ini;
     int pageIndex = 0;

@@ -190,3 +190,23 @@ TEST(BuildOrder, ObjectsArePlacedAgainstThePageSizeTheFormGives) {
     b.form.resize(1000, 760);
     EXPECT_EQ(fill->geometry(), page->rect().adjusted(10, 10, -10, -10));
 }
+
+TEST(Lifetime, AWindowOutlivesItsRuntimesHooks) {
+    TempAppFolder folder;
+    RecordingPlatformGuard rec;
+    folder.writeText("empty.txt", "");
+    TfrmFORM form;
+    {
+        TSkStract rt(&form, "empty.txt");
+        rt.Build();
+    }
+    rec->clear();
+    RHelpAction a;
+    a.Action = "test*a*b";
+    ASSERT_TRUE(form.CommandCallback);
+    form.CommandCallback(a);
+    if (form.MaximizeHook) form.MaximizeHook();
+    form.show();
+    form.resize(500, 400);
+    EXPECT_TRUE(rec->shown().isEmpty());
+}
