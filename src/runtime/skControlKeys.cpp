@@ -15,6 +15,7 @@
 #include "SkinControl/skSplitter.h"
 #include "platform/ControlLayout.h"
 #include "platform/Errors.h"
+#include "runtime/skPopMenu.h"
 #include "runtime/skUseStract.h"
 #include "runtime/uUtils.h"
 
@@ -91,8 +92,7 @@ TPropertyTable speedButtonKeys() {
         as<TSkSpeedButton>(c)->SetDown(TextToBool(v, false));
     };
     t["menu"] = [](TPropertyContext& c, const QString& v) {
-        if (auto* menu = qobject_cast<QMenu*>(c.runtime.GetComponent(v, TObjectList::PopMenu)))
-            as<TSkSpeedButton>(c)->SetMenu(menu);
+        if (TSkPopMenu* menu = c.runtime.GetPopMenu(v)) as<TSkSpeedButton>(c)->SetMenu(menu);
     };
     return t;
 }
