@@ -48,3 +48,9 @@ TActionValue TSkTree::ActionValue() const {
     v.append = true;
     return v;
 }
+
+QTreeWidgetItem* TSkTree::HistoryNode(int) const {
+    return nullptr;
+}
+
+void TSkTree::GoHistory(int) {}

@@ -5,6 +5,7 @@
 
 #include "SkinControl/skControl.h"
 
+#include <QStringList>
 #include <QTreeWidget>
 #include <QVariant>
 
@@ -26,6 +27,13 @@ public:
     QString SelectedKey() const;
     QVariant SelectedData() const;
     bool HasSelectedKeyOrData() const;
+
+    // Visit history: HistoryCaptions newest first, HistoryPos counted from the
+    // newest entry; HistoryNode(p) is the node at position p, or null.
+    QStringList HistoryCaptions;
+    int HistoryPos = 0;
+    QTreeWidgetItem* HistoryNode(int p) const;
+    void GoHistory(int p);
 
     TActionValue ActionValue() const override;
     QWidget* skWidget() override { return this; }

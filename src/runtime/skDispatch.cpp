@@ -2,6 +2,7 @@
 // produce them.
 
 #include "runtime/skUseStract.h"
+#include "runtime/skVerbs.h"
 
 #include "SkinControl/skButton.h"
 #include "SkinControl/skCheckBox.h"
@@ -32,23 +33,14 @@
 
 namespace {
 
-struct VerbContext {
-    TSkStract& rt;
-    const RCommand& cmd;
-    const QString& a1;
-    const QString& a2;
-    const RHelpAction& action;
-    bool stop = false; // the dispatch ends after this verb
-};
 
-using Verb = void (*)(VerbContext&);
 
 void setVisible(QObject* o, bool visible) {
     if (auto* w = qobject_cast<QWidget*>(o)) ControlLayout::SetVisible(w, visible);
 }
 
-const QHash<QString, Verb>& verbTable() {
-    static const QHash<QString, Verb> verbs = {
+QHash<QString, Verb> makeVerbTable() {
+    QHash<QString, Verb> verbs = {
         {"click_but", [](VerbContext& c) {
              if (auto* b = c.rt.GetButton(c.a1)) c.rt.ControlAction(b);
          }},
@@ -157,32 +149,15 @@ const QHash<QString, Verb>& verbTable() {
                  b->setCurrentIndex(0);
              }
          }},
-        {"tree_go_history", [](VerbContext& c) {
-             if (c.rt.GetTree(c.a1)) StrToInt(c.a2);
-         }},
-        {"tree_back", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
-        {"tree_forward", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
-        {"tree_del_favorite", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
-        {"tree_add_favorite", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
         {"treeex_add_favorite", [](VerbContext& c) { c.rt.GetTreeEx(c.a1); }},
         {"treeex_go", [](VerbContext& c) { c.rt.GetTreeEx(c.a1); }},
-        {"tree_go", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
         {"treeex_check_all", [](VerbContext& c) { c.rt.GetTreeEx(c.a1); }},
         {"treeex_un_check_all", [](VerbContext& c) { c.rt.GetTreeEx(c.a1); }},
         {"treeex_show_or_hide", [](VerbContext& c) {
              if (auto* t = c.rt.GetTreeEx(c.a1)) setVisible(t, !t->isVisible());
          }},
-        {"tree_show_or_hide", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
         {"treeex_next", [](VerbContext& c) { c.rt.GetTreeEx(c.a1); }},
         {"treeex_prev", [](VerbContext& c) { c.rt.GetTreeEx(c.a1); }},
-        {"tree_next", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
-        {"tree_prev", [](VerbContext& c) { c.rt.GetTree(c.a1); }},
-        {"tree_expand", [](VerbContext& c) {
-             if (auto* t = c.rt.GetTree(c.a1)) t->expandAll();
-         }},
-        {"tree_collapse", [](VerbContext& c) {
-             if (auto* t = c.rt.GetTree(c.a1)) t->collapseAll();
-         }},
         {"visible", [](VerbContext& c) {
              if (QObject* o = c.rt.GetControl(c.a1)) setVisible(o, TextToBool(c.a2, true));
          }},
@@ -221,6 +196,12 @@ const QHash<QString, Verb>& verbTable() {
         {"test", [](VerbContext& c) { platform().messageBox(c.a1 + "*" + c.a2); }},
         {"nil", [](VerbContext&) {}},
     };
+    RegisterTreeVerbs(verbs);
+    return verbs;
+}
+
+const QHash<QString, Verb>& verbTable() {
+    static const QHash<QString, Verb> verbs = makeVerbTable();
     return verbs;
 }
 

@@ -37,7 +37,6 @@ template <typename T> T* as(TPropertyContext& c) {
 } // namespace
 
 void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
-    tables["tree"] = SharedKeys::Table(Anchor | Action | Skin);
     tables["tree_ex"] = SharedKeys::Table(Anchor | Action);
     tables["tree_ex"]["skin"] = [](TPropertyContext&, const QString&) {}; // read and ignored
     tables["html"] = SharedKeys::Table(Anchor | Action);

@@ -12,6 +12,7 @@ const TPropertyTable* PropertyTable(const QString& type) {
         RegisterFormKeys(t);
         RegisterControlKeys(t);
         RegisterEditorKeys(t);
+        RegisterTreeKeys(t);
         return t;
     }();
     auto it = tables.constFind(type);

@@ -41,3 +41,4 @@ void SetSkinWithFile(TPropertyContext& c, const QString& v);
 void RegisterFormKeys(QHash<QString, TPropertyTable>& tables);
 void RegisterControlKeys(QHash<QString, TPropertyTable>& tables); // buttons, containers, labels
 void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables);  // editors, lists, pictures, the rest
+void RegisterTreeKeys(QHash<QString, TPropertyTable>& tables);    // navigation trees
