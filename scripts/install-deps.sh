@@ -8,6 +8,8 @@ packages=(
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   libgl1-mesa-dev fonts-dejavu-core
+  # tools for looking: screenshots of the program under a virtual display
+  xvfb xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
