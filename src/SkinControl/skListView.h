@@ -1,74 +1,113 @@
 #pragma once
-// The multi-column list of the catalogue windows (parts table, history,
-// find results): rows of cell texts with a hidden key per row, over a
-// model of its own; the catalogue window creates it and wires its events.
+// The multi-column list of the catalogue windows (parts table, history, find
+// results): columns and rows read from caption files or added by the caller,
+// a hidden key and data per row, prefix and data lookups, zebra rows with a
+// selection colour and font, word-wrapped cells, and a last column that
+// fills the control.
 
 #include "SkinControl/skControl.h"
+#include "SkinControl/skListViewModel.h"
 
-#include <QAbstractTableModel>
 #include <QColor>
-#include <QStringList>
+#include <QFont>
 #include <QTreeView>
 #include <functional>
 #include <vector>
-
-// The rows and columns a TSkListView shows.
-class TListViewModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void SetColumns(const QStringList& captions);
-    int AddRow(const QStringList& cells, const QString& key);
-    void Clear();
-    QString RowKey(int row) const;
-    QString Cell(int row, int column) const;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    struct Row {
-        QStringList cells;
-        QString key;
-    };
-    QStringList columns;
-    std::vector<Row> rows;
-};
 
 class TSkListView : public QTreeView, public TSkControl {
     Q_OBJECT
 public:
     explicit TSkListView(QWidget* parent);
 
-    // Replaces columns and rows by these columns.
-    void SetColumns(const QStringList& captions);
-    // Appends a row; returns its index.
-    int AddRow(const QStringList& cells, const QString& key);
-    // Removes every row (the columns stay).
-    void Clear();
-    int RowCount() const;
-    // The key of a row; empty outside the rows.
-    QString RowKey(int row) const;
-    // The selected row, or -1.
+    // Columns from line 1 of the file, one row per further line ("cells
+    // joined by && #:# key"). A missing file is reported by the archive
+    // reader and, like an empty one, changes nothing.
+    void LoadCaptionFile(const QString& name);
+    // Replaces rows and columns by the columns of a header line: captions
+    // joined by "&&", each optionally followed by "[width]". A width that is
+    // not a whole number raises EConvertError and leaves the list unchanged.
+    void SetColumnsText(const QString& line);
+    // Replaces rows and columns by these captions; widths beyond the given
+    // ones (or negative) are the default width.
+    void SetColumns(const QStringList& captions, const QList<int>& widths = {});
+
+    // Adds a row with a record holding key and data; returns its row.
+    int AddItem(const QString& caption, const QString& key, pugi::xml_node data = {});
+    int AddItem(const QStringList& cells, const QString& key, pugi::xml_node data = {});
+    // Adds a row without a record, carrying a value of the caller's own
+    // (ValueOf); inside BeginUpdate/EndUpdate this is an append to a vector.
+    int AddRow(const QStringList& cells, const QVariant& value = {});
+    // Bulk updates: nothing is shown or signalled until the outermost
+    // EndUpdate, which resets the model once.
+    void BeginUpdate() { model->BeginUpdate(); }
+    void EndUpdate() { model->EndUpdate(); }
+    void ReserveRows(int count) { model->ReserveRows(count); }
+    // Removes rows and records, and the columns too when withColumns.
+    void ClearAll(bool withColumns);
+
+    const std::vector<std::unique_ptr<TListItemData>>& ItemList() const { return model->ItemList(); }
+    int RowCount() const { return model->rowCount(); }
+    int ColumnCount() const { return model->columnCount(); }
+    QString Cell(int row, int column) const { return model->Cell(row, column); }
+
+    // Key and data of a row's record; empty outside the rows and for rows
+    // without a record.
+    QString KeyOf(int row) const;
+    pugi::xml_node DataOf(int row) const;
+    QVariant ValueOf(int row) const { return model->Value(row); }
+    QString SelectedKey() const { return KeyOf(SelectedRow()); }
+    pugi::xml_node SelectedData() const { return DataOf(SelectedRow()); }
+    QVariant SelectedValue() const { return ValueOf(SelectedRow()); }
+
+    // The first row from start on whose caption begins with text (letter
+    // case ignored); a start beyond the rows searches from row 0; -1: none.
+    int FindByPrefix(const QString& text, int start) const;
+    // The last row whose data is value; -1 when none (or value is empty).
+    int FindByData(pugi::xml_node value) const;
+    // Left and right pixel edges of a column; unchanged outside the columns.
+    void ColumnSpan(int index, int& left, int& right) const;
+    // Makes the columns plus 21 pixels fill the control by resizing the last
+    // column, which the user then cannot drag wider.
+    void FitLastColumn();
+
+    // The selected row, or -1; selecting -1 or a row outside clears it.
     int SelectedRow() const;
-    QString SelectedKey() const { return RowKey(SelectedRow()); }
-    // Selects a row and scrolls it into view; -1 clears the selection.
     void SelectRow(int row);
 
     QColor SelectColor() const { return selectColor; }
     void SetSelectColor(const QColor& color);
+    QFont SelectFont() const { return selectFont; }
+    void SetSelectFont(const QFont& font);
+    // Keeps rows ordered by caption (QString::localeAwareCompare).
+    void SetSortByCaption(bool on) { model->SetSortByCaption(on); }
+    // Height of every row in pixels; 0: one line of the font plus 4.
+    void SetRowHeight(int pixels);
+    int RowHeight() const;
 
-    // The selection changed (click or keys); a row was opened (double-click).
+    // The selection changed; a row was clicked; a row was opened (double
+    // click or Enter). Key presses go to OnKey.
     std::function<void()> OnSelect;
+    std::function<void()> OnClick;
     std::function<void()> OnOpen;
 
     TListViewModel* Model() const { return model; }
     QWidget* skWidget() override { return this; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void applyColumnWidths();
+    void addCaptionLine(const QString& line);
+
     TListViewModel* model;
     QColor selectColor;
+    QFont selectFont;
+    int rowHeight = 0;
+    std::vector<int> columnWidths; // kept across model resets, which reset the header
+    int lastColumnMax = -1;        // how wide the user may drag the last column
+    bool fitting = false;
+    bool restoringWidths = false;
 };

@@ -1,6 +1,6 @@
 // The thin control classes: the Qt widget each one is, the user event each
 // raises, what each puts into its action, and their small own behaviours
-// (item files, bounds, digits-only typing, the list view's rows).
+// (item files, bounds, digits-only typing).
 
 #include "SkinControl/skComboBox.h"
 #include "SkinControl/skDiagram.h"
@@ -578,51 +578,4 @@ TEST(ThinControlViews, HtmlTableRendersWhenRenderingIsSwitchedBackOn) {
     EXPECT_FALSE(grid.Rendering());
     grid.SetRendering(true);
     EXPECT_TRUE(grid.Rendering());
-}
-
-TEST(ThinControlViews, ListViewRowsKeysSelectionAndEvents) {
-    Host host;
-    auto* view = host.make<TSkListView>();
-    EXPECT_TRUE(view->uniformRowHeights());
-    EXPECT_FALSE(view->rootIsDecorated());
-    EXPECT_FALSE(view->alternatingRowColors());
-    EXPECT_FALSE(view->isHeaderHidden());
-
-    view->SetColumns({"Pos", "Number", "Name"});
-    EXPECT_EQ(view->Model()->columnCount(), 3);
-    EXPECT_EQ(view->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Number");
-    EXPECT_EQ(view->AddRow({"1", "A-100", "Bolt"}, "g1"), 0);
-    EXPECT_EQ(view->AddRow({"2", "B-200"}, "g2"), 1);
-    EXPECT_EQ(view->Model()->index(0, 2).data().toString(), "Bolt");
-    EXPECT_EQ(view->Model()->index(1, 2).data().toString(), "") << "a short row has empty cells";
-    EXPECT_EQ(view->RowKey(1), "g2");
-    EXPECT_EQ(view->RowKey(-1), "");
-    EXPECT_EQ(view->RowKey(2), "");
-    EXPECT_EQ(view->SelectedRow(), -1);
-
-    int selects = 0, opens = 0;
-    view->OnSelect = [&] { ++selects; };
-    view->OnOpen = [&] { ++opens; };
-    view->SelectRow(1);
-    EXPECT_EQ(view->SelectedRow(), 1);
-    EXPECT_EQ(view->SelectedKey(), "g2");
-    EXPECT_EQ(selects, 1);
-    view->SelectRow(7);
-    EXPECT_EQ(view->SelectedRow(), -1);
-
-    const QRect r = view->visualRect(view->Model()->index(0, 0));
-    doubleClick(view->viewport(), r.center());
-    EXPECT_EQ(view->SelectedRow(), 0);
-    EXPECT_EQ(opens, 1);
-
-    const QColor red(255, 0, 0);
-    view->SetSelectColor(red);
-    EXPECT_EQ(view->SelectColor(), red);
-    EXPECT_EQ(view->palette().color(QPalette::Inactive, QPalette::Highlight), red);
-
-    view->Clear();
-    EXPECT_EQ(view->RowCount(), 0);
-    EXPECT_EQ(view->Model()->columnCount(), 3) << "clearing keeps the columns";
-    view->SetColumns({"Only"});
-    EXPECT_EQ(view->Model()->columnCount(), 1);
 }
