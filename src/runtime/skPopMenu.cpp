@@ -8,6 +8,8 @@
 #include "runtime/skUseStract.h"
 #include "runtime/uUtils.h"
 
+#include <algorithm>
+
 TSkPopMenu::TSkPopMenu(QWidget* window) : QMenu(window) {}
 
 TSkItem* TSkPopMenu::ItemAt(int i) const {
@@ -21,9 +23,9 @@ TSkItem* TSkPopMenu::FindItemByAction(const QString& action) const {
     return nullptr;
 }
 
-int TSkPopMenu::RemoveItemByAction(const QString& action) {
-    for (int i = 0; i < ItemCount(); ++i) {
-        if (items[static_cast<size_t>(i)]->ActionText.compare(action, Qt::CaseInsensitive) == 0) {
+int TSkPopMenu::removeFirst(int from, int to, bool (*match)(const TSkItem*, const QString&), const QString& text) {
+    for (int i = std::max(from, 0); i < std::min(to, ItemCount()); ++i) {
+        if (match(items[static_cast<size_t>(i)], text)) {
             RemoveItemAt(i);
             return i;
         }
@@ -31,14 +33,25 @@ int TSkPopMenu::RemoveItemByAction(const QString& action) {
     return -1;
 }
 
+namespace {
+bool actionIs(const TSkItem* item, const QString& action) {
+    return item->ActionText.compare(action, Qt::CaseInsensitive) == 0;
+}
+bool valueIs(const TSkItem* item, const QString& value) {
+    return item->Value.compare(value, Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+int TSkPopMenu::RemoveItemByAction(const QString& action) {
+    return removeFirst(0, ItemCount(), actionIs, action);
+}
+
+int TSkPopMenu::RemoveFavoriteByAction(const QString& action) {
+    return removeFirst(FixedCount, ItemCount() - LastCount, actionIs, action);
+}
+
 int TSkPopMenu::RemoveItemByValue(const QString& value) {
-    for (int i = 0; i < ItemCount(); ++i) {
-        if (items[static_cast<size_t>(i)]->Value.compare(value, Qt::CaseInsensitive) == 0) {
-            RemoveItemAt(i);
-            return i;
-        }
-    }
-    return -1;
+    return removeFirst(FixedCount, ItemCount() - LastCount, valueIs, value);
 }
 
 void TSkPopMenu::RemoveItemAt(int i) {
@@ -136,4 +149,8 @@ void BuildMenu(TSkStract& runtime, TSkPopMenu* menu, const QString& section) {
         item->setCheckable(true);
         item->setChecked(true);
     }
+    // A history menu shows the history as it is at every showing, however
+    // it is opened (menu_show, a speed button's arrow, the title bar).
+    if (menu->IsHistoryMenu())
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [&runtime, menu] { runtime.FillHistoryMenu(menu); });
 }

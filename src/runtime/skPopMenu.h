@@ -39,6 +39,10 @@ public:
     TSkItem* ItemAt(int i) const;
     TSkItem* FindItemByAction(const QString& action) const;
     int RemoveItemByAction(const QString& action);
+    // Like RemoveItemByAction, among the favourite items only (between the
+    // fixed and the last items), so a favourite never takes a fixed item along.
+    int RemoveFavoriteByAction(const QString& action);
+    // Only favourite items carry a value, so only they are searched.
     int RemoveItemByValue(const QString& value);
     void RemoveItemAt(int i);
     void ClearItems();
@@ -49,6 +53,7 @@ public:
     QWidget* skWidget() override { return this; }
 
 private:
+    int removeFirst(int from, int to, bool (*match)(const TSkItem*, const QString&), const QString& text);
     TSkItem* makeItem(const QString& caption, const QString& shortcut, const QString& action);
     std::vector<QPointer<TSkItem>> items;
 };

@@ -58,6 +58,15 @@ void TSkStract::ReadPosition() {
     if (maximized == "1") window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
+namespace {
+// The value of a favourite line "caption=value" (empty without "=").
+QString favoriteValue(const QString& line) {
+    QString rest = line;
+    SplitHead(rest, "=");
+    return rest;
+}
+} // namespace
+
 void TSkStract::AddFavorite(const QString& line) {
     if (favoriteMenus.isEmpty()) {
         ShowError("AddFavorite. Укажите меню которое хранит избранное (favorite)");
@@ -67,8 +76,13 @@ void TSkStract::AddFavorite(const QString& line) {
     for (const QString& existing : *favorites)
         if (existing.compare(line, Qt::CaseInsensitive) == 0) return;
     favorites->prepend(line);
-    if (favorites->size() > MaxFavorites) favorites->removeLast();
 
+    QString rest = line;
+    const QString caption = SplitHead(rest, "=");
+    const QString value = rest;
+    // The list and every favourites menu hold the same favourites in the same
+    // order: line j (the new one at 0) is the item at fixed count + j - 1.
+    bool olderLineDropped = false;
     QString names = favoriteMenus;
     while (!names.isEmpty()) {
         const QString name = SplitHead(names, ";");
@@ -78,23 +92,32 @@ void TSkStract::AddFavorite(const QString& line) {
             ShowError(name + ".AddFavorite. Пропишите в меню glob_action для работы избранного");
             break;
         }
-        QString rest = line;
-        const QString caption = SplitHead(rest, "=");
-        const QString value = rest;
-        const QString action =
-            menu->GlobalAction == "nil" ? value : InsertValue(menu->GlobalAction, value, true);
-        const int removed = menu->RemoveItemByAction(action);
-        if (removed >= 0 && removed < favorites->size()) favorites->removeAt(removed);
+        const QString action = menu->GlobalAction == "nil" ? value : InsertValue(menu->GlobalAction, value, true);
+        // An older favourite with the same action leaves the menu, and its
+        // line the list (once, however many menus held it).
+        const int removed = menu->RemoveFavoriteByAction(action);
+        if (removed >= 0 && !olderLineDropped) {
+            const int line = removed - menu->FixedCount + 1;
+            if (line > 0 && line < favorites->size()) favorites->removeAt(line);
+            olderLineDropped = true;
+        }
         TSkItem* item = menu->InsertItem(menu->FixedCount, caption, QString(), action);
         item->Value = value;
         if (menu->ItemCount() > menu->FixedCount + menu->LastCount + MaxFavorites)
             menu->RemoveItemAt(menu->ItemCount() - menu->LastCount - 1);
     }
+    // Trimmed after the older line went, so a re-added favourite never
+    // costs the oldest one as well.
+    while (favorites->size() > MaxFavorites) favorites->removeLast();
 }
 
 void TSkStract::DeleteFavorite(const QString& value) {
     if (!favorites) return;
-    const int at = FindInList(*favorites, value, 0, nullptr, false);
+    // The line whose value is the one given: a line that merely contains it
+    // ("tree*17" holds "tree*1") is another favourite.
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < favorites->size() && at < 0; ++i)
+        if (favoriteValue(favorites->at(i)).compare(value, Qt::CaseInsensitive) == 0) at = i;
     if (at < 0) return;
     favorites->removeAt(at);
     QString names = favoriteMenus;
@@ -132,12 +155,48 @@ void TSkStract::SaveFavorites(bool free) {
 bool TSkStract::FillHistoryMenu(TSkPopMenu* menu) {
     if (!menu || !menu->IsHistoryMenu()) return false;
     menu->ClearItems();
+    // From now on the menu holds history items only.
+    menu->FixedCount = 0;
+    menu->LastCount = 0;
     const bool was = messagesEnabled;
     messagesEnabled = false;
-    QObject* target = GetHtml(menu->HistoryTarget);
-    if (!target) target = GetTree(menu->HistoryTarget);
+    TSkHtml* html = GetHtml(menu->HistoryTarget);
+    TSkTree* tree = html ? nullptr : GetTree(menu->HistoryTarget);
     messagesEnabled = was;
-    // The history items of HTML views and trees come with those controls.
-    Q_UNUSED(target);
+
+    const QString& target = menu->HistoryTarget;
+    auto append = [menu](const QString& caption, const QString& action) {
+        return menu->AppendItem(caption, action, QString());
+    };
+    if (html) {
+        // Positions count from 0 = newest; the page shown is at HistoryIndex.
+        const int shown = html->HistoryIndex();
+        auto addRange = [&](int from, int to) {
+            for (int n = from; n <= to; ++n)
+                append(html->HistoryTitle(n), "html_go_history*" + target + "*" + QString::number(n) + "//" +
+                                                  InsertValue(menu->GlobalAction, html->HistoryDocument(n), true));
+        };
+        if (menu->HistoryBack) addRange(shown + 1, html->HistoryCount() - 1);
+        if (menu->HistoryPrev) addRange(0, shown - 1);
+    } else if (tree) {
+        const QStringList captions = tree->HistoryCaptions;
+        const int pos = tree->HistoryPos;
+        QTreeWidgetItem* selected = tree->SelectedNode();
+        auto addRange = [&](int from, int to, bool markSelected) {
+            for (int n = std::max(from, 0); n <= to && n < captions.size(); ++n) {
+                QTreeWidgetItem* node = tree->HistoryNode(n);
+                if (!node) continue; // a node that no longer exists
+                TSkItem* item = append(captions[n], "tree_go_history*" + target + "*" + QString::number(n));
+                if (markSelected && node == selected) {
+                    item->setCheckable(true);
+                    item->setChecked(true);
+                }
+            }
+        };
+        const int last = static_cast<int>(captions.size()) - 1;
+        if (menu->HistoryBack) addRange(pos + 1, last, false);
+        if (menu->HistoryPrev) addRange(0, pos - 1, false);
+        if (menu->HistoryFull) addRange(0, last, true);
+    }
     return true;
 }
