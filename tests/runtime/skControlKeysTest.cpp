@@ -17,7 +17,9 @@
 #include "support/TestSupport.h"
 #include "DescribedWindow.h"
 
+#include <QCoreApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 using Built = BuiltWindow;
@@ -172,4 +174,95 @@ TEST(ControlKeys, IntegerKeysRefuseText) {
         SCOPED_TRACE(s);
         EXPECT_THROW(Built{s}, EConvertError);
     }
+}
+
+TEST(ControlVerbs, ShowOrHideTogglesEachKind) {
+    Built b("[split]\ntype=split\n[panel]\ntype=panel\n[par]\ntype=parent_panel\n"
+            "[spb]\ntype=sp_button\n[btn]\ntype=button\n");
+    const struct {
+        const char* verb;
+        const char* name;
+    } rows[] = {{"split_show_or_hide", "split"},   {"panel_show_or_hide", "panel"},
+                {"parpanel_show_or_hide", "par"}, {"spbutton_show_or_hide", "spb"},
+                {"button_show_or_hide", "btn"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.verb);
+        auto* w = b.object<QWidget>(r.name);
+        ASSERT_NE(w, nullptr);
+        const QString command = QString(r.verb) + "*" + r.name;
+        b.rt->RunAction(command);
+        EXPECT_TRUE(w->isHidden());
+        b.rt->RunAction(command);
+        EXPECT_FALSE(w->isHidden());
+    }
+    EXPECT_TRUE(b.rec->shown().isEmpty());
+}
+
+TEST(ControlVerbs, SpeedButtonStateAndClicks) {
+    Built b("[a]\ntype=sp_button\naction=go*a\nhint=plain\nhint_down=Up\n"
+            "[p]\ntype=panel\naction=open*p\nwidth=50\nheight=50\n");
+    QStringList host;
+    b.rt->OnHostCommand = [&](const RHelpAction& a) { host << a.Action + "/" + QString::number(a.Height); };
+    auto* a = b.object<TSkSpeedButton>("a");
+    b.rt->RunAction("spbutton_down*a"); // no state: pressed
+    EXPECT_TRUE(a->isChecked());
+    EXPECT_TRUE(a->Latched);
+    EXPECT_EQ(a->toolTip(), "plain");
+    b.rt->RunAction("sbutton_down*a"); // the latch copied from the state: released
+    EXPECT_FALSE(a->isChecked());
+    b.rt->RunAction("spbutton_down*a*0");
+    EXPECT_FALSE(a->Latched);
+
+    ControlLayout::SetHeight(a, 22);
+    b.rt->RunAction("click_spbut*a");
+    // A double-click on a panel runs its action unchanged.
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QCoreApplication::sendEvent(b.object<QWidget>("p"), &dbl);
+    EXPECT_EQ(host, (QStringList{"go*a/22", "open*p/0"}));
+}
+
+TEST(ControlVerbs, MenuShowDropsUnderTheAnchor) {
+    Built b("[m]\ntype=pop_menu\ncaption=A\naction=a\n"
+            "[b]\ntype=button\nleft=40\ntop=30\nwidth=80\nheight=24\n"
+            "[s]\ntype=sp_button\nleft=140\ntop=30\nwidth=80\nheight=20\n");
+    b.form.show();
+    auto* m = qobject_cast<QMenu*>(b.rt->GetComponent("m", TObjectList::PopMenu));
+    const struct {
+        const char* anchor;
+        const char* name;
+        int height;
+    } rows[] = {{"b", "b", 24}, {"s", "s", 20}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.anchor);
+        b.rt->RunAction(QString("menu_show*m*") + r.anchor);
+        EXPECT_TRUE(m->isVisible());
+        EXPECT_EQ(m->pos(), b.object<QWidget>(r.name)->mapToGlobal(QPoint(0, r.height)));
+        m->hide();
+    }
+    EXPECT_TRUE(b.rec->shown().isEmpty());
+    b.rt->RunAction("menu_show*m*ghost");
+    EXPECT_TRUE(m->isVisible()) << "the menu still pops up";
+    m->hide();
+    EXPECT_EQ(b.rec->shown(), QStringList{"menu_show. Не найден контрол ghost"});
+}
+
+TEST(ResizeCycle, ADraggedSplitterSetsTheNewProportion) {
+    Built b("[pp]\ntype=parent_panel\nalign=left\nwidth=30%\n[sp]\ntype=split\nalign=left\n"
+            "[rest]\ntype=panel\nalign=client\n");
+    b.form.show();
+    auto* pp = b.object<TParentPanel>("pp");
+    QWidget* page = pp->parentWidget();
+    const int before = page->width();
+    ASSERT_GE(before, 200);
+    EXPECT_EQ(pp->width(), before / 100 * 30);
+
+    b.object<TSkSplitter>("sp")->DragBy(before / 100 * 15);
+    ASSERT_EQ(pp->width(), before / 100 * 45);
+    b.rt->BeforeResize();
+    EXPECT_EQ(pp->WidthPercent, 45);
+    b.form.resize(b.form.width() + 300, b.form.height());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(page->width(), before + 300);
+    EXPECT_EQ(pp->width(), (before + 300) / 100 * 45);
 }
