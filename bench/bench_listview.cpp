@@ -1,0 +1,153 @@
+// The parts list with 100,000 rows of six cells: filling it in one bulk
+// update against building the same cell lists alone, and scrolling to the
+// middle row and repainting.
+//
+//   QT_QPA_PLATFORM=offscreen build-*/bench/bench_listview
+
+#include "SkinControl/skListView.h"
+#include "platform/RecordingPlatform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr int rowCount = 100000;
+constexpr int runs = 7;
+
+const char* const names[] = {
+    "Болт с шестигранной головкой М8х1,25х30",
+    "Гайка самоконтрящаяся М10",
+    "Шайба пружинная",
+    "Прокладка крышки головки блока цилиндров",
+    "Кронштейн крепления генератора",
+    "Фильтр масляный",
+    "Ремень привода газораспределительного механизма",
+    "Датчик температуры охлаждающей жидкости",
+    "Тормозной диск передний вентилируемый",
+    "Втулка стабилизатора поперечной устойчивости",
+};
+
+// The six cells of a parts-table row: position, stock mark, part number,
+// variant, count, name.
+QStringList cellsOf(int i) {
+    const unsigned h = unsigned(i) * 2654435761u;
+    return {QString::number(i % 250 + 1),
+            (h & 1) ? QStringLiteral("*") : QString(),
+            QStringLiteral("%1 %2 %3 %4")
+                .arg(h % 9 + 1)
+                .arg(QChar('A' + int(h >> 8) % 26))
+                .arg(h % 900 + 100)
+                .arg(int(h >> 16) % 1000, 3, 10, QChar('0')),
+            (h & 6) ? QStringLiteral("A") : QStringLiteral("B"),
+            QString::number(h % 8 + 1),
+            QString::fromUtf8(names[h % std::size(names)]) + QStringLiteral(" ") + QString::number(i)};
+}
+
+double threadCpuMs() {
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+struct Sample {
+    double cpu, wall;
+};
+
+template <typename F> Sample measure(F&& work) {
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu = threadCpuMs();
+    work();
+    return {threadCpuMs() - cpu, double(wall.nsecsElapsed()) / 1e6};
+}
+
+void BM_FillAndScroll(benchmark::State& state) {
+    QWidget window;
+    window.resize(900, 600);
+    auto* list = new TSkListView(&window);
+    list->setGeometry(0, 0, 900, 600);
+    list->SetColumnsText("Поз.[40]&&Зап.[40]&&Номер[120]&&Вар.[40]&&Кол.[40]&&Наименование");
+    window.show();
+
+    std::vector<double> fillCpu, fillWall, baseCpu, baseWall, scrollCpu, scrollWall;
+    for (auto _ : state) {
+        for (int run = 0; run < runs; ++run) {
+            std::vector<QStringList> built;
+            const Sample base = measure([&] {
+                built.reserve(rowCount);
+                for (int i = 0; i < rowCount; ++i)
+                    built.push_back(cellsOf(i));
+            });
+            baseCpu.push_back(base.cpu);
+            baseWall.push_back(base.wall);
+            built = {};
+
+            list->ClearAll(false);
+            const Sample fill = measure([&] {
+                list->BeginUpdate();
+                list->ReserveRows(rowCount);
+                for (int i = 0; i < rowCount; ++i)
+                    list->AddRow(cellsOf(i), i);
+                list->EndUpdate();
+                list->doItemsLayout();
+            });
+            fillCpu.push_back(fill.cpu);
+            fillWall.push_back(fill.wall);
+
+            list->scrollToTop();
+            list->viewport()->grab();
+            const Sample scroll = measure([&] {
+                list->scrollTo(list->Model()->index(rowCount / 2, 0), QAbstractItemView::PositionAtCenter);
+                QImage image(list->size(), QImage::Format_RGB32);
+                QPainter painter(&image);
+                list->render(&painter);
+            });
+            scrollCpu.push_back(scroll.cpu);
+            scrollWall.push_back(scroll.wall);
+        }
+    }
+    const int shown = list->indexAt(list->viewport()->rect().center()).row();
+    if (list->RowCount() != rowCount || std::abs(shown - rowCount / 2) > 2)
+        state.SkipWithError("the list does not show its middle row");
+
+    const double ratio = median(fillCpu) / median(baseCpu);
+    state.counters["fill_ms"] = median(fillCpu);
+    state.counters["baseline_ms"] = median(baseCpu);
+    state.counters["ratio"] = ratio;
+    state.counters["scroll_repaint_ms"] = median(scrollCpu);
+    std::printf(
+        "listview %dx6 fill: %.1f ms, baseline %.1f ms, ratio %.2f (CPU, median of %d alternating runs; "
+        "wall %.1f ms vs %.1f ms)\n",
+        rowCount, median(fillCpu), median(baseCpu), ratio, runs, median(fillWall), median(baseWall));
+    std::printf("listview scroll+repaint: %.2f ms (CPU, median of %d; wall %.2f ms)\n", median(scrollCpu),
+                runs, median(scrollWall));
+}
+BENCHMARK(BM_FillAndScroll)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    setPlatform(std::make_unique<RecordingPlatform>());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
