@@ -1,22 +1,265 @@
 #include "SkinControl/skTreeView.h"
 
+#include "SkinControl/skPanelLayout.h"
+#include "SkinControl/skSpeedButton.h"
+#include "archive/gPackUtils.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTreeWidgetItemIterator>
+
+namespace {
+
+// A node that points to its record and remembers its picture.
+class TTreeNode : public QTreeWidgetItem {
+public:
+    static constexpr int NodeType = QTreeWidgetItem::UserType + 17;
+    TTreeNode() : QTreeWidgetItem(NodeType) {}
+    TTreeItemData* record = nullptr;
+    int image = -1;
+};
+
+// Draws selected items in the tree's selection font and colours.
+class TSelectDelegate : public QStyledItemDelegate {
+public:
+    explicit TSelectDelegate(TSkTree* tree) : QStyledItemDelegate(tree), tree(tree) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!(option->state & QStyle::State_Selected)) return;
+        option->font = tree->SelectFont();
+        option->palette.setColor(QPalette::Highlight, tree->SelectColor());
+        option->palette.setColor(QPalette::HighlightedText, tree->SelectFontColor());
+    }
+
+private:
+    TSkTree* tree;
+};
+
+// Equality that folds ASCII letters only; other letters must match exactly.
+bool equalsAsciiNoCase(const QString& a, const QString& b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x == y) continue;
+        if (x >= 'A' && x <= 'Z') x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z') y += 'a' - 'A';
+        if (x != y) return false;
+    }
+    return true;
+}
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+QString trimBlanks(QStringView s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && isBlank(s[b])) ++b;
+    while (e > b && isBlank(s[e - 1])) --e;
+    return s.mid(b, e - b).toString();
+}
+
+} // namespace
+
 TSkTree::TSkTree(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(1);
     setHeaderHidden(true);
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    setItemDelegate(new TSelectDelegate(this));
+    selectColor = palette().color(QPalette::Active, QPalette::Highlight);
+    selectFont = font();
+    SetSelectColor(selectColor);
     connect(this, &QTreeWidget::itemClicked, this, [this] { raiseAction(this); });
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &TSkTree::selectionChanged_);
+    UpdateNavButtons();
+}
+
+TSkTree::~TSkTree() {
+    disconnect(this, nullptr, this, nullptr);
+    RecordHistory = false;
+    History.clear();
+}
+
+TTreeItemData* TSkTree::RecordOf(const QTreeWidgetItem* node) {
+    if (!node || node->type() != TTreeNode::NodeType) return nullptr;
+    return static_cast<const TTreeNode*>(node)->record;
 }
 
 QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
                                   const QVariant& data) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setText(0, caption);
-    item->setData(0, KeyRole, key);
-    if (data.isValid()) item->setData(0, DataRole, data);
-    return item;
+    QTreeWidgetItem* node = AddItem(parent, caption, key);
+    if (data.isValid()) node->setData(0, DataRole, data);
+    return node;
+}
+
+QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
+                                  pugi::xml_node data) {
+    auto* node = new TTreeNode;
+    node->setText(0, caption);
+    auto rec = std::make_unique<TTreeItemData>();
+    rec->Key = key;
+    rec->Data = data;
+    rec->Node = node;
+    rec->Index = static_cast<int>(ItemList.size());
+    node->record = rec.get();
+    ItemList.push_back(std::move(rec));
+    if (parent)
+        parent->addChild(node);
+    else
+        addTopLevelItem(node);
+    return node;
+}
+
+void TSkTree::ClearItems() {
+    const bool was = RecordHistory;
+    RecordHistory = false;
+    clear();
+    ItemList.clear();
+    History.clear();
+    HistoryCaptions.clear();
+    HistoryPos = 0;
+    RecordHistory = was;
+}
+
+void TSkTree::LoadFromFile(const QString& name) {
+    ClearItems();
+    const QStringList lines = LoadTextList(name);
+    setUpdatesEnabled(false);
+    LoadFromLines(lines);
+    setUpdatesEnabled(true);
+}
+
+void TSkTree::LoadFromLines(const QStringList& lines) {
+    // Nodes are built detached and handed to the view at once; path[d] is
+    // the last node made at depth d.
+    QList<QTreeWidgetItem*> roots;
+    std::vector<QTreeWidgetItem*> path;
+    ItemList.reserve(ItemList.size() + lines.size());
+    for (const QString& line : lines) {
+        qsizetype level = 0;
+        while (level < line.size() && isBlank(line[level])) ++level;
+        const QStringView rest = QStringView(line).mid(level);
+        const qsizetype semi1 = rest.indexOf(u';');
+        const qsizetype semi2 = semi1 < 0 ? -1 : rest.indexOf(u';', semi1 + 1);
+        auto* node = new TTreeNode;
+        node->setText(0, (semi1 < 0 ? rest : rest.left(semi1)).toString());
+        auto rec = std::make_unique<TTreeItemData>();
+        if (semi1 >= 0) rec->Key = trimBlanks(semi2 < 0 ? rest.mid(semi1 + 1) : rest.mid(semi1 + 1, semi2 - semi1 - 1));
+        // A line indented deeper than one level below the previous node
+        // becomes that node's child.
+        const size_t depth = std::min<size_t>(static_cast<size_t>(level), path.size());
+        path.resize(depth);
+        if (depth == 0)
+            roots.append(node);
+        else
+            path.back()->addChild(node);
+        path.push_back(node);
+        rec->Node = node;
+        rec->Index = static_cast<int>(ItemList.size());
+        node->record = rec.get();
+        ItemList.push_back(std::move(rec));
+        if (semi2 >= 0) {
+            const QString picture = rest.mid(semi2 + 1).toString();
+            if (!picture.isEmpty()) setNodeImage(node, ImageIndexFor(picture));
+        }
+    }
+    addTopLevelItems(roots);
+    if (openBlock) expandAll();
+}
+
+void TSkTree::LoadFromXml(pugi::xml_node element, std::vector<pugi::xml_node>* list, const QString& keyAttr) {
+    ClearItems();
+    const QByteArray attr = keyAttr.toUtf8();
+    QList<QTreeWidgetItem*> roots;
+    std::vector<TTreeNode*> withChildren;
+    // Depth-first in document order, the nodes built detached.
+    struct Frame {
+        pugi::xml_node child;
+        TTreeNode* parent;
+    };
+    std::vector<Frame> stack;
+    stack.push_back({element.first_child(), nullptr});
+    while (!stack.empty()) {
+        Frame& f = stack.back();
+        if (!f.child) {
+            stack.pop_back();
+            continue;
+        }
+        const pugi::xml_node child = f.child;
+        TTreeNode* parent = f.parent;
+        f.child = f.child.next_sibling();
+        if (child.type() != pugi::node_element) continue;
+        const QString caption = QString::fromUtf8(child.attribute("caption").value());
+        if (caption.isEmpty()) continue;
+        auto* node = new TTreeNode;
+        node->setText(0, caption);
+        auto rec = std::make_unique<TTreeItemData>();
+        rec->Key = QString::fromUtf8(child.attribute(attr.constData()).value());
+        rec->Data = child;
+        rec->Node = node;
+        rec->Index = static_cast<int>(ItemList.size());
+        node->record = rec.get();
+        ItemList.push_back(std::move(rec));
+        if (parent)
+            parent->addChild(node);
+        else
+            roots.append(node);
+        if (list) list->push_back(child);
+        if (child.first_child()) withChildren.push_back(node);
+        stack.push_back({child.first_child(), node});
+    }
+    setUpdatesEnabled(false);
+    addTopLevelItems(roots);
+    for (TTreeNode* node : withChildren) {
+        if (node->childCount() == 0) continue;
+        const QString exp = QString::fromUtf8(node->record->Data.attribute("exp").value()).trimmed().toLower();
+        node->setExpanded(exp == "true" || exp == "1");
+    }
+    setUpdatesEnabled(true);
+}
+
+QTreeWidgetItem* TSkTree::FindByKey(const QString& key) const {
+    for (const auto& rec : ItemList)
+        if (equalsAsciiNoCase(rec->Key, key)) return rec->Node;
+    return nullptr;
+}
+
+QTreeWidgetItem* TSkTree::FindNextByText(const QString& text) const {
+    if (ItemList.empty() || text.isEmpty()) return nullptr;
+    const int count = static_cast<int>(ItemList.size());
+    int s = IndexOfNode(SelectedNode());
+    if (s + 1 >= count) s = -1;
+    const QString needle = text.toLower();
+    auto matches = [&](int i) { return ItemList[i]->Node->text(0).toLower().contains(needle); };
+    for (int i = s + 1; i < count; ++i)
+        if (matches(i)) return ItemList[i]->Node;
+    for (int i = 0; i < count; ++i)
+        if (matches(i)) return ItemList[i]->Node;
+    return nullptr;
+}
+
+int TSkTree::IndexOfNode(const QTreeWidgetItem* node) const {
+    const TTreeItemData* rec = RecordOf(node);
+    if (!rec || rec->Index < 0 || rec->Index >= static_cast<int>(ItemList.size()) ||
+        ItemList[rec->Index].get() != rec)
+        return -1;
+    return rec->Index;
+}
+
+int TSkTree::AbsoluteIndex(const QTreeWidgetItem* node) const {
+    int i = 0;
+    for (QTreeWidgetItemIterator it(const_cast<TSkTree*>(this)); *it; ++it, ++i)
+        if (*it == node) return i;
+    return -1;
 }
 
 QTreeWidgetItem* TSkTree::SelectedNode() const {
@@ -27,17 +270,19 @@ QTreeWidgetItem* TSkTree::SelectedNode() const {
 }
 
 QString TSkTree::SelectedKey() const {
-    const QTreeWidgetItem* item = SelectedNode();
-    return item ? item->data(0, KeyRole).toString() : QString();
+    const TTreeItemData* rec = RecordOf(SelectedNode());
+    return rec ? rec->Key : QString();
 }
 
-QVariant TSkTree::SelectedData() const {
-    const QTreeWidgetItem* item = SelectedNode();
-    return item ? item->data(0, DataRole) : QVariant();
+pugi::xml_node TSkTree::SelectedData() const {
+    const TTreeItemData* rec = RecordOf(SelectedNode());
+    return rec ? rec->Data : pugi::xml_node();
 }
 
 bool TSkTree::HasSelectedKeyOrData() const {
-    return !SelectedKey().isEmpty() || SelectedData().isValid();
+    const QTreeWidgetItem* node = SelectedNode();
+    const TTreeItemData* rec = RecordOf(node);
+    return rec && (!rec->Key.isEmpty() || rec->Data || node->data(0, DataRole).isValid());
 }
 
 TActionValue TSkTree::ActionValue() const {
@@ -49,8 +294,157 @@ TActionValue TSkTree::ActionValue() const {
     return v;
 }
 
-QTreeWidgetItem* TSkTree::HistoryNode(int) const {
-    return nullptr;
+void TSkTree::moveSelection(bool forward) {
+    AutoExpand = false;
+    QTreeWidgetItem* sel = SelectedNode();
+    if (!sel) return;
+    QTreeWidgetItem* to = forward ? itemBelow(sel) : itemAbove(sel);
+    if (!to) return;
+    setCurrentItem(to);
+    scrollToItem(to);
+    raiseAction(this);
 }
 
-void TSkTree::GoHistory(int) {}
+void TSkTree::SelectNextVisible() { moveSelection(true); }
+void TSkTree::SelectPrevVisible() { moveSelection(false); }
+
+void TSkTree::UpdateNavButtons() {
+    QTreeWidgetItem* sel = SelectedNode();
+    if (!sel) return;
+    if (NextButton) NextButton->setEnabled(itemBelow(sel) != nullptr);
+    if (PrevButton) PrevButton->setEnabled(itemAbove(sel) != nullptr);
+}
+
+void TSkTree::ExpandAll() {
+    setUpdatesEnabled(false);
+    expandAll();
+    setUpdatesEnabled(true);
+    if (QTreeWidgetItem* sel = SelectedNode()) scrollToItem(sel);
+}
+
+void TSkTree::CollapseAll() {
+    setUpdatesEnabled(false);
+    collapseAll();
+    setUpdatesEnabled(true);
+}
+
+void TSkTree::ShowOrHide() { PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, positionSaved); }
+
+void TSkTree::selectionChanged_() {
+    QTreeWidgetItem* sel = SelectedNode();
+    if (RecordHistory) {
+        HistoryPos = 0;
+        if (sel) {
+            History.append(sel);
+            HistoryCaptions.prepend(sel->text(0));
+            if (History.size() > MaxHistory) {
+                History.removeFirst();
+                HistoryCaptions.removeLast();
+            }
+        }
+    }
+    if (AutoExpand && sel && sel->childCount() > 0) sel->setExpanded(true);
+    UpdateNavButtons();
+}
+
+QTreeWidgetItem* TSkTree::HistoryNode(int p) const {
+    const int count = static_cast<int>(History.size());
+    if (p < 0 || p > count - 1) return nullptr;
+    return History[count - p - 1];
+}
+
+void TSkTree::GoHistory(int p) {
+    if (topLevelItemCount() == 0 || p < 0 || p > History.size() - 1) return;
+    RecordHistory = false;
+    HistoryPos = p;
+    try {
+        setCurrentItem(HistoryNode(p));
+        raiseAction(this);
+    } catch (...) {
+    }
+    RecordHistory = true;
+}
+
+void TSkTree::SetOpenBlock(bool on) {
+    openBlock = on;
+    if (on) {
+        setUpdatesEnabled(false);
+        expandAll();
+        setUpdatesEnabled(true);
+    }
+    setRootIsDecorated(!on);
+    setItemsExpandable(!on);
+    viewport()->update();
+}
+
+void TSkTree::SetSelectColor(const QColor& color) {
+    selectColor = color;
+    QPalette pal = palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(g, QPalette::Highlight, color);
+    setPalette(pal);
+}
+
+void TSkTree::SetSelectFont(const QFont& font, const QColor& color) {
+    selectFont = font;
+    selectFontColor = color;
+    QPalette pal = palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(g, QPalette::HighlightedText, color);
+    setPalette(pal);
+    viewport()->update();
+}
+
+int TSkTree::ImageIndexFor(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    auto it = imageCache.constFind(key);
+    if (it != imageCache.constEnd()) return it.value();
+    const QImage picture = LoadPicture(name);
+    int index = -1;
+    if (!picture.isNull()) {
+        index = static_cast<int>(images.size());
+        images.append(QIcon(QPixmap::fromImage(picture.scaled(iconSize(), Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation))));
+    }
+    // A picture that failed is remembered too, so that it is reported once
+    // rather than once per node.
+    imageCache.insert(key, index);
+    return index;
+}
+
+QIcon TSkTree::ImageOf(const QTreeWidgetItem* node) const {
+    if (!node || node->type() != TTreeNode::NodeType) return {};
+    const int i = static_cast<const TTreeNode*>(node)->image;
+    return i >= 0 && i < images.size() ? images[i] : QIcon();
+}
+
+void TSkTree::setNodeImage(QTreeWidgetItem* node, int index) {
+    static_cast<TTreeNode*>(node)->image = index;
+    if (index >= 0 && index < images.size()) node->setIcon(0, images[index]);
+}
+
+void TSkTree::keyReleaseEvent(QKeyEvent* e) {
+    QTreeWidget::keyReleaseEvent(e);
+    if (!e->isAutoRepeat()) raiseAction(this);
+}
+
+void TSkTree::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (!OwnDblClick) {
+        QTreeWidget::mouseDoubleClickEvent(e);
+        return;
+    }
+    QTreeWidgetItem* sel = SelectedNode();
+    if (!sel) return;
+    setUpdatesEnabled(false);
+    sel->setExpanded(!sel->isExpanded());
+    setUpdatesEnabled(true);
+}
+
+void TSkTree::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    if (!openBlock) {
+        QTreeWidget::drawBranches(painter, rect, index);
+        return;
+    }
+    // Open block: no expand buttons, only the selection's background.
+    if (selectionModel() && selectionModel()->isSelected(index)) painter->fillRect(rect, selectColor);
+}
