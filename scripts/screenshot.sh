@@ -2,7 +2,8 @@
 # Starts the program on a virtual display, runs optional steps (keys, clicks)
 # and saves a screenshot of the whole screen.
 # Usage: scripts/screenshot.sh [-b BUILD_DIR] [-s WxH] [-z SCALE] [-w SECONDS] OUT.png [STEP...]
-#   STEP: key:F2  key:ctrl+d  click:X,Y  dclick:X,Y  rclick:X,Y  move:X,Y  type:TEXT  sleep:SECONDS
+#   STEP: key:F2  key:ctrl+d  click:X,Y  dclick:X,Y  rclick:X,Y  move:X,Y  drag:X1,Y1,X2,Y2
+#         type:TEXT  sleep:SECONDS
 # Example: scripts/screenshot.sh -z 2 -s 2600x1800 /work/shots/x.png key:F2 sleep:1
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,6 +54,10 @@ for step in "$@"; do
     dclick) xdotool mousemove "${arg%,*}" "${arg#*,}" click --repeat 2 --delay 80 1 ;;
     rclick) xdotool mousemove "${arg%,*}" "${arg#*,}" click 3 ;;
     move) xdotool mousemove "${arg%,*}" "${arg#*,}" ;;
+    drag)
+      IFS=, read -r x1 y1 x2 y2 <<<"$arg"
+      xdotool mousemove "$x1" "$y1" mousedown 1 mousemove $(((x1 + x2) / 2)) $(((y1 + y2) / 2)) \
+        mousemove "$x2" "$y2" mouseup 1 ;;
     type) xdotool type --delay 40 "$arg" ;;
     sleep) sleep "$arg" ;;
     *) echo "unknown step $step" >&2; exit 2 ;;
