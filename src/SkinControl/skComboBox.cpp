@@ -2,6 +2,7 @@
 
 #include "archive/gPackUtils.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
 
@@ -48,6 +49,13 @@ QString TSkComboBox::SelectedValue() const {
     return i < 0 ? QString() : itemData(i).toString();
 }
 
+QStringList TSkComboBox::ComboItems() const {
+    QStringList values;
+    for (int i = 0; i < count(); ++i)
+        values << itemData(i).toString();
+    return values;
+}
+
 TActionValue TSkComboBox::ActionValue() const {
     TActionValue v;
     v.dispatch = isEditable() || currentIndex() >= 0;
@@ -59,4 +67,13 @@ TActionValue TSkComboBox::ActionValue() const {
 
 void TSkComboBox::wheelEvent(QWheelEvent* event) {
     event->ignore();
+}
+
+void TSkComboBox::keyPressEvent(QKeyEvent* event) {
+    const QString t = event->text();
+    if (!isEditable() && !t.isEmpty() && t[0] >= u' ' && t[0] != QChar(0x7f)) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }

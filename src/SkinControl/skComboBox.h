@@ -24,6 +24,8 @@ public:
     bool ReadOnly() const { return !isEditable(); }
     // The selected item's value; empty when no item is selected.
     QString SelectedValue() const;
+    // The value of each item, in item order.
+    QStringList ComboItems() const;
 
     TActionValue ActionValue() const override;
     QWidget* skWidget() override { return this; }
@@ -31,6 +33,9 @@ public:
 protected:
     // The wheel never changes the selection.
     void wheelEvent(QWheelEvent* event) override;
+    // A read-only box discards typed characters (no search by first letter);
+    // keys without a character still move through the items.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void watchEdits();

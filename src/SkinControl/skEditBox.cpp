@@ -1,7 +1,6 @@
 #include "SkinControl/skEditBox.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
 
 int WinKeyCode(const QKeyEvent* event) {
     switch (event->key()) {
@@ -46,26 +45,61 @@ int WinKeyCode(const QKeyEvent* event) {
 
 TSkEditBox::TSkEditBox(QWidget* parent) : QLineEdit(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // textEdited comes from the user's changes only: typing (already
+    // filtered), pasting, dropping and undo.
+    connect(this, &QLineEdit::textEdited, this, [this] { keepDigits(); });
+    connect(this, &QLineEdit::editingFinished, this, [this] { ApplyMinLink(); });
 }
 
 void TSkEditBox::SetOnlyNumber(bool on) {
     onlyNumber = on;
-    // The validator keeps pasted text to digits as well.
-    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
-    setValidator(on ? new QRegularExpressionValidator(digits, this) : nullptr);
+}
+
+void TSkEditBox::keepDigits() {
+    if (!onlyNumber) return;
+    const QString was = text();
+    QString digits;
+    int cursor = cursorPosition();
+    for (qsizetype i = 0; i < was.size(); ++i) {
+        if (was[i] >= u'0' && was[i] <= u'9')
+            digits += was[i];
+        else if (i < cursorPosition())
+            --cursor;
+    }
+    if (digits == was) return;
+    setText(digits);
+    setCursorPosition(cursor);
+}
+
+void TSkEditBox::SetMinLink(TSkEditBox* box) {
+    disconnect(linkedEdited);
+    minLink = box && box != this && box->OnlyNumber() ? box : nullptr;
+    if (minLink)
+        linkedEdited = connect(minLink, &QLineEdit::editingFinished, this, [this] { ApplyMinLink(); });
+}
+
+void TSkEditBox::ApplyMinLink() {
+    if (!minLink) return;
+    bool haveMin = false, haveValue = false;
+    const qlonglong minimum = text().toLongLong(&haveMin);
+    const qlonglong value = minLink->text().toLongLong(&haveValue);
+    // An empty box on either side has no number: nothing to compare.
+    if (haveMin && haveValue && value < minimum) minLink->setText(text());
 }
 
 void TSkEditBox::keyPressEvent(QKeyEvent* event) {
-    // Backspace counts as a typed character, as it did on the original platform.
-    const bool typed = event->key() == Qt::Key_Backspace || !event->text().isEmpty();
-    if (typed && event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-        if (BlockKeys) return;
-        if (onlyNumber) {
-            const QString text = event->text();
-            const bool digit = text.size() == 1 && text[0] >= '0' && text[0] <= '9';
-            if (!digit) return;
-        }
-    }
+    const int key = event->key();
+    const QString t = event->text();
+    // Backspace counts as a typed character, as it did on the original
+    // platform; Enter, Delete and keys without text are never filtered.
+    const bool backspace = key == Qt::Key_Backspace;
+    const bool passes = t.isEmpty() || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete;
+    const bool printable = !passes && !backspace && t[0] >= u' ' && t[0] != QChar(0x7f);
+    // Control characters (Ctrl+V, Ctrl+X, ...) edit the text too: blocked
+    // with the rest, but a digits-only box lets them through because what
+    // they paste is filtered afterwards.
+    if (BlockKeys && !passes) return;
+    if (onlyNumber && (backspace || (printable && !(t.size() == 1 && t[0] >= u'0' && t[0] <= u'9')))) return;
     QLineEdit::keyPressEvent(event);
 }
 

@@ -33,6 +33,13 @@ QString TSkListBox::ValueOf(int index) const {
     return it ? it->data(Qt::UserRole).toString() : QString();
 }
 
+QStringList TSkListBox::ListValues() const {
+    QStringList values;
+    for (int i = 0; i < count(); ++i)
+        values << ValueOf(i);
+    return values;
+}
+
 void TSkListBox::SetMultiSelect(bool on) {
     setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }

@@ -19,6 +19,8 @@ public:
     // The value of the item at index; empty outside the items.
     QString ValueOf(int index) const;
     QString ItemValue(int index) const { return ValueOf(index); }
+    // The value of each item, in item order.
+    QStringList ListValues() const;
     void SetMultiSelect(bool on);
 
     TActionValue ActionValue() const override;

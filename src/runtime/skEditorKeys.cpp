@@ -6,11 +6,13 @@
 #include "SkinControl/skDiagram.h"
 #include "SkinControl/skEditBox.h"
 #include "SkinControl/skFlash.h"
+#include "SkinControl/skForm.h"
 #include "SkinControl/skGif.h"
 #include "SkinControl/skGrid.h"
 #include "SkinControl/skHTML.h"
 #include "SkinControl/skHtmlGrid.h"
 #include "SkinControl/skImage.h"
+#include "SkinControl/skLabel.h"
 #include "SkinControl/skListBox.h"
 #include "SkinControl/skListImg.h"
 #include "SkinControl/skMedia.h"
@@ -23,6 +25,7 @@
 #include "SkinControl/skTreeViewEx.h"
 #include "platform/ControlLayout.h"
 #include "platform/Errors.h"
+#include "runtime/skPopMenu.h"
 #include "runtime/skUseStract.h"
 #include "runtime/uUtils.h"
 
@@ -57,12 +60,34 @@ void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
     image["scale"] = [](TPropertyContext& c, const QString& v) {
         as<TSkImage>(c)->SetFit(TextToBool(v, false));
     };
+    image["max_scale"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkImage>(c)->MaxScale = StrToInt(v) / 100.0;
+    };
+    image["min_scale"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkImage>(c)->MinScale = StrToInt(v) / 100.0;
+    };
+    image["menu"] = [](TPropertyContext& c, const QString& v) {
+        if (TSkPopMenu* menu = c.runtime.GetPopMenu(v)) as<TSkImage>(c)->PopupMenu = menu;
+    };
+    image["center"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkImage>(c)->SetCenter(TextToBool(v, false));
+    };
+    // The drag handler is installed whatever the window's flag: it acts only
+    // while the flag is on.
+    image["move"] = [](TPropertyContext& c, const QString& v) {
+        TSkImage* img = as<TSkImage>(c);
+        img->MoveWindow = TextToBool(v, false);
+        if (img->MoveWindow) c.runtime.Window()->InstallDragHandler(img);
+    };
 
     tables["pic"] = SharedKeys::Table(Anchor | Skin);
 
     TPropertyTable& edit = tables["edit_box"] = SharedKeys::Table(Anchor | Action | Hint);
     edit["only_number"] = [](TPropertyContext& c, const QString& v) {
         as<TSkEditBox>(c)->SetOnlyNumber(TextToBool(v, false));
+    };
+    edit["min_link"] = [](TPropertyContext& c, const QString& v) {
+        as<TSkEditBox>(c)->SetMinLink(c.runtime.GetEditBox(v));
     };
 
     TPropertyTable& combo = tables["combo_box"] = SharedKeys::Table(Anchor | Action);
@@ -87,5 +112,11 @@ void RegisterEditorKeys(QHash<QString, TPropertyTable>& tables) {
     list["load"] = [](TPropertyContext& c, const QString& v) { as<TSkListBox>(c)->LoadFromFile(v); };
     list["multiselect"] = [](TPropertyContext& c, const QString& v) {
         as<TSkListBox>(c)->SetMultiSelect(TextToBool(v, false));
+    };
+
+    // The label's own table is registered with the other controls; this key
+    // needs the HTML view, so it joins here.
+    tables["label"]["html_title"] = [](TPropertyContext& c, const QString& v) {
+        if (TSkHtml* html = c.runtime.GetHtml(v)) html->TitleLabel = as<TSkLabel>(c);
     };
 }

@@ -34,6 +34,7 @@
 #include "platform/ControlLayout.h"
 #include "platform/Cursors.h"
 #include "platform/Platform.h"
+#include "runtime/skListHint.h"
 #include "runtime/skPopMenu.h"
 #include "runtime/uUtils.h"
 
@@ -278,6 +279,7 @@ void TSkStract::Build() {
     else if (progress) progress->setValue(progress->maximum());
     if (savePos) ReadPosition();
     window->SetFramePainting(true);
+    ShowListHint();
     installResizeHooks();
 }
 
