@@ -5,6 +5,7 @@
 
 #include "SkinControl/skForm.h"
 #include "SkinControl/skTitleBar.h"
+#include "SkinControl/skTreeView.h"
 #include "platform/Errors.h"
 #include "platform/RegistryStore.h"
 #include "runtime/skPopMenu.h"
@@ -278,6 +279,48 @@ TEST(HistoryMenu, AnHtmlViewWithoutHistoryGivesAnEmptyMenu) {
     w.rt->RunAction("menu_show*m");
     EXPECT_EQ(w.menu()->ItemCount(), 0);
     w.menu()->hide();
+    EXPECT_TRUE(w.rec->shown().isEmpty());
+}
+
+TEST(HistoryMenu, TreeHistoryInTheOrderBackPrevFull) {
+    MenuWindow w("[t]\ntype=tree\n"
+                 "[back]\ntype=pop_menu\nglob_action=g\nhistory_back=t\n"
+                 "[prev]\ntype=pop_menu\nglob_action=g\nhistory_prev=t\n"
+                 "[full]\ntype=pop_menu\nglob_action=g\nhistory_full=t\n"
+                 "[all]\ntype=pop_menu\nglob_action=g\nhistory_full=t\nhistory_prev=t\nhistory_back=t\n");
+    auto* tree = w.object<TSkTree>("t");
+    ASSERT_NE(tree, nullptr);
+    for (const char* caption : {"Engine", "Brakes", "Wheels"})
+        tree->setCurrentItem(tree->AddItem(nullptr, caption, caption));
+    ASSERT_EQ(tree->HistoryCaptions, (QStringList{"Wheels", "Brakes", "Engine"}));
+    tree->GoHistory(1); // Brakes shown: Engine is back, Wheels forward
+
+    const struct {
+        const char* menu;
+        QStringList items;
+    } rows[] = {
+        {"back", {"Engine|tree_go_history*t*2"}},
+        {"prev", {"Wheels|tree_go_history*t*0"}},
+        {"full", {"Wheels|tree_go_history*t*0", "Brakes|tree_go_history*t*1*", "Engine|tree_go_history*t*2"}},
+        {"all",
+         {"Engine|tree_go_history*t*2", "Wheels|tree_go_history*t*0", "Wheels|tree_go_history*t*0",
+          "Brakes|tree_go_history*t*1*", "Engine|tree_go_history*t*2"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.menu);
+        TSkPopMenu* m = w.menu(r.menu);
+        EXPECT_TRUE(w.rt->FillHistoryMenu(m));
+        EXPECT_EQ(itemsOf(m), r.items);
+        EXPECT_TRUE(w.rt->FillHistoryMenu(m)) << "rebuilt, not added to";
+        EXPECT_EQ(itemsOf(m), r.items);
+    }
+    // An item takes the tree there; showing the menu any way rebuilds it.
+    w.menu("back")->ItemAt(0)->trigger();
+    EXPECT_EQ(tree->HistoryPos, 2);
+    EXPECT_EQ(tree->SelectedNode()->text(0), "Engine");
+    w.menu("prev")->popup(QPoint(0, 0));
+    EXPECT_EQ(w.menu("prev")->ItemCount(), 2);
+    w.menu("prev")->hide();
     EXPECT_TRUE(w.rec->shown().isEmpty());
 }
 
