@@ -504,34 +504,6 @@ TEST(ThinControlEditors, SpinEditKeepsItsBoundsInKeyOrder) {
     }
 }
 
-TEST(ThinControlEditors, DigitsOnlyAndBlockedTyping) {
-    Host host;
-    auto* edit = host.make<TSkEditBox>();
-    edit->setFocus();
-    edit->SetOnlyNumber(true);
-    edit->setText("12");
-    edit->setCursorPosition(2);
-    key(edit, Qt::Key_A, "a");
-    key(edit, Qt::Key_Backspace, "\b");
-    key(edit, Qt::Key_3, "3");
-    EXPECT_EQ(edit->text(), "123") << "letters and backspace are discarded, digits pass";
-    edit->setCursorPosition(0);
-    key(edit, Qt::Key_Delete);
-    EXPECT_EQ(edit->text(), "23") << "keys without a character still act";
-    edit->selectAll();
-    edit->insert("4x");
-    EXPECT_EQ(edit->text(), "23") << "pasted text that is not digits is refused";
-
-    edit->BlockKeys = true;
-    key(edit, Qt::Key_5, "5");
-    EXPECT_EQ(edit->text(), "23");
-    edit->BlockKeys = false;
-    edit->SetOnlyNumber(false);
-    edit->setCursorPosition(2);
-    key(edit, Qt::Key_B, "b");
-    EXPECT_EQ(edit->text(), "23b");
-}
-
 TEST(ThinControlPictures, PicturesAndAnimationsLoadEachNameOnce) {
     TempAppFolder folder;
     RecordingPlatformGuard rec;
