@@ -13,12 +13,12 @@
 
 namespace {
 
-// A node that points to its record and remembers its picture.
+// A node holding its record and the index of its picture.
 class TTreeNode : public QTreeWidgetItem {
 public:
     static constexpr int NodeType = QTreeWidgetItem::UserType + 17;
-    TTreeNode() : QTreeWidgetItem(NodeType) {}
-    TTreeItemData* record = nullptr;
+    TTreeNode() : QTreeWidgetItem(NodeType) { data.Node = this; }
+    TTreeItemData data;
     int image = -1;
 };
 
@@ -91,7 +91,7 @@ TSkTree::~TSkTree() {
 
 TTreeItemData* TSkTree::RecordOf(const QTreeWidgetItem* node) {
     if (!node || node->type() != TTreeNode::NodeType) return nullptr;
-    return static_cast<const TTreeNode*>(node)->record;
+    return const_cast<TTreeItemData*>(&static_cast<const TTreeNode*>(node)->data);
 }
 
 QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
@@ -105,13 +105,10 @@ QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& captio
                                   pugi::xml_node data) {
     auto* node = new TTreeNode;
     node->setText(0, caption);
-    auto rec = std::make_unique<TTreeItemData>();
-    rec->Key = key;
-    rec->Data = data;
-    rec->Node = node;
-    rec->Index = static_cast<int>(ItemList.size());
-    node->record = rec.get();
-    ItemList.push_back(std::move(rec));
+    node->data.Key = key;
+    node->data.Data = data;
+    node->data.Index = static_cast<int>(ItemList.size());
+    ItemList.push_back(&node->data);
     if (parent)
         parent->addChild(node);
     else
@@ -122,8 +119,8 @@ QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& captio
 void TSkTree::ClearItems() {
     const bool was = RecordHistory;
     RecordHistory = false;
-    clear();
     ItemList.clear();
+    clear();
     History.clear();
     HistoryCaptions.clear();
     HistoryPos = 0;
@@ -152,7 +149,7 @@ void TSkTree::LoadFromLines(const QStringList& lines) {
         const qsizetype semi2 = semi1 < 0 ? -1 : rest.indexOf(u';', semi1 + 1);
         auto* node = new TTreeNode;
         node->setText(0, (semi1 < 0 ? rest : rest.left(semi1)).toString());
-        auto rec = std::make_unique<TTreeItemData>();
+        TTreeItemData* rec = &node->data;
         if (semi1 >= 0) rec->Key = trimBlanks(semi2 < 0 ? rest.mid(semi1 + 1) : rest.mid(semi1 + 1, semi2 - semi1 - 1));
         // A line indented deeper than one level below the previous node
         // becomes that node's child.
@@ -163,10 +160,8 @@ void TSkTree::LoadFromLines(const QStringList& lines) {
         else
             path.back()->addChild(node);
         path.push_back(node);
-        rec->Node = node;
         rec->Index = static_cast<int>(ItemList.size());
-        node->record = rec.get();
-        ItemList.push_back(std::move(rec));
+        ItemList.push_back(rec);
         if (semi2 >= 0) {
             const QString picture = rest.mid(semi2 + 1).toString();
             if (!picture.isEmpty()) setNodeImage(node, ImageIndexFor(picture));
@@ -202,13 +197,11 @@ void TSkTree::LoadFromXml(pugi::xml_node element, std::vector<pugi::xml_node>* l
         if (caption.isEmpty()) continue;
         auto* node = new TTreeNode;
         node->setText(0, caption);
-        auto rec = std::make_unique<TTreeItemData>();
+        TTreeItemData* rec = &node->data;
         rec->Key = QString::fromUtf8(child.attribute(attr.constData()).value());
         rec->Data = child;
-        rec->Node = node;
         rec->Index = static_cast<int>(ItemList.size());
-        node->record = rec.get();
-        ItemList.push_back(std::move(rec));
+        ItemList.push_back(rec);
         if (parent)
             parent->addChild(node);
         else
@@ -221,7 +214,7 @@ void TSkTree::LoadFromXml(pugi::xml_node element, std::vector<pugi::xml_node>* l
     addTopLevelItems(roots);
     for (TTreeNode* node : withChildren) {
         if (node->childCount() == 0) continue;
-        const QString exp = QString::fromUtf8(node->record->Data.attribute("exp").value()).trimmed().toLower();
+        const QString exp = QString::fromUtf8(node->data.Data.attribute("exp").value()).trimmed().toLower();
         node->setExpanded(exp == "true" || exp == "1");
     }
     setUpdatesEnabled(true);
@@ -250,7 +243,7 @@ QTreeWidgetItem* TSkTree::FindNextByText(const QString& text) const {
 int TSkTree::IndexOfNode(const QTreeWidgetItem* node) const {
     const TTreeItemData* rec = RecordOf(node);
     if (!rec || rec->Index < 0 || rec->Index >= static_cast<int>(ItemList.size()) ||
-        ItemList[rec->Index].get() != rec)
+        ItemList[rec->Index] != rec)
         return -1;
     return rec->Index;
 }

@@ -38,8 +38,9 @@ public:
     explicit TSkTree(QWidget* parent);
     ~TSkTree() override;
 
-    // Every item record in load order.
-    std::vector<std::unique_ptr<TTreeItemData>> ItemList;
+    // Every item record in load order; each record lives in its node, so
+    // removing the nodes frees the records.
+    std::vector<TTreeItemData*> ItemList;
 
     // Loading. A file is read through the archive, then from disk.
     void LoadFromFile(const QString& name);
