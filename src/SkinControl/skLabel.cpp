@@ -41,8 +41,8 @@ QString TSkLabel::fittedCaption() const {
         rest.truncate(blank < 0 ? 0 : blank);
         if (fm.horizontalAdvance(rest + kEllipsis) <= room) return rest + kEllipsis;
     }
-    // Not even "..." fits: show it anyway (clipped) rather than a caption
-    // that no longer belongs to the label.
+    // Not even "..." fits: show it anyway (clipped) rather than keep the
+    // text shown before, which may belong to an earlier caption.
     return kEllipsis;
 }
 

@@ -14,6 +14,7 @@ public:
     // Sets the full caption and lays it out again (ApplyCaption).
     void SetCaption(const QString& caption);
     QString Caption() const { return fullCaption; }
+    QString FullCaption() const { return fullCaption; }
 
     // On: the caption is shortened word by word, with "...", to fit the width.
     bool CutLength() const { return cutLength; }

@@ -24,6 +24,10 @@ std::optional<TListHint> ListHintAt(const TSkListBox* box, QPoint at) {
 TListHintFilter::TListHintFilter(QObject* parent)
     : QObject(parent), Show([](QPoint where, const QString& text, QWidget* over, QRect rect) {
           QToolTip::showText(where, text, over, rect);
+          // Qt places a tip below the mouse pointer; the hint is meant to lie
+          // over the clipped text, so its label is moved to the place asked.
+          for (QWidget* tip : QApplication::topLevelWidgets())
+              if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible()) tip->move(where);
       }) {}
 
 bool TListHintFilter::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ TEST(EditBox, TypedKeysByMode) {
         int key;
         QString text;
         QString expected; // from "12|34", cursor at the bar
+        Qt::KeyboardModifiers mods = Qt::NoModifier;
     } rows[] = {
         {"digits only: letter discarded", true, false, Qt::Key_A, "a", "1234"},
         {"digits only: backspace discarded", true, false, Qt::Key_Backspace, "\b", "1234"},
@@ -54,7 +56,11 @@ TEST(EditBox, TypedKeysByMode) {
         {"blocked: Delete still removes", false, true, Qt::Key_Delete, "", "124"},
         {"plain: letter passes", false, false, Qt::Key_A, "a", "12a34"},
         {"plain: backspace removes", false, false, Qt::Key_Backspace, "\b", "134"},
+        {"digits only: Ctrl+V pastes the digits", true, false, Qt::Key_V, "\x16", "127834",
+         Qt::ControlModifier},
+        {"blocked: Ctrl+V discarded", false, true, Qt::Key_V, "\x16", "1234", Qt::ControlModifier},
     };
+    QApplication::clipboard()->setText("7a8");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TSkEditBox edit(nullptr);
@@ -62,7 +68,7 @@ TEST(EditBox, TypedKeysByMode) {
         edit.BlockKeys = row.blockKeys;
         edit.setText("1234");
         edit.setCursorPosition(2);
-        press(&edit, row.key, row.text);
+        press(&edit, row.key, row.text, row.mods);
         EXPECT_EQ(edit.text(), row.expected);
     }
 }
