@@ -77,8 +77,9 @@ public:
     // Navigation.
     void SelectNextVisible();
     void SelectPrevVisible();
-    // Expanding a node when it gets selected; next/previous moves switch it off.
-    bool AutoExpand = true;
+    // Expanding a node when it gets selected (off, as the platform's tree
+    // starts); next/previous moves switch it off.
+    bool AutoExpand = false;
     QPointer<TSkSpeedButton> NextButton;
     QPointer<TSkSpeedButton> PrevButton;
     void UpdateNavButtons();

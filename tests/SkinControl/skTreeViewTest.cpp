@@ -223,6 +223,7 @@ TEST(Tree, NextAndPreviousMoveThroughVisibleNodesAndEnableButtons) {
     t.t.NextButton = &next;
     t.t.PrevButton = &prev;
     t.lines({"A;1", "\tB;2", "C;3", "\tD;4"});
+    t.t.AutoExpand = true;
     t.t.UpdateNavButtons();
     EXPECT_TRUE(next.isEnabled() && prev.isEnabled()) << "nothing selected: nothing changes";
 
@@ -275,7 +276,6 @@ TEST(Tree, DoubleClickTogglesTheSelectedNodeItself) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         Tree t;
-        t.t.AutoExpand = false;
         t.t.OwnDblClick = r.own;
         t.lines({"A", "\tB", "C"});
         t.t.SetOpenBlock(r.openBlock);
