@@ -4,6 +4,8 @@
 
 TSkListBox::TSkListBox(QWidget* parent) : QListWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // Long items are cut at the box's edge; the runtime's hint shows them whole.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { raiseAction(this); });
 }
 
