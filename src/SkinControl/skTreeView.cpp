@@ -1,5 +1,7 @@
 #include "SkinControl/skTreeView.h"
 
+#include <QStyleOption>
+
 #include "SkinControl/skPanelLayout.h"
 #include "SkinControl/skSpeedButton.h"
 #include "archive/gPackUtils.h"
@@ -434,10 +436,22 @@ void TSkTree::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TSkTree::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
-    if (!openBlock) {
-        QTreeWidget::drawBranches(painter, rect, index);
+    const bool selected = selectionModel() && selectionModel()->isSelected(index);
+    if (!selected) {
+        // Open block: no expand buttons.
+        if (!openBlock) QTreeWidget::drawBranches(painter, rect, index);
         return;
     }
-    // Open block: no expand buttons, only the selection's background.
-    if (selectionModel() && selectionModel()->isSelected(index)) painter->fillRect(rect, selectColor);
+    // A selected row's indent is filled with the selection colour; the
+    // platform would fill it with the style's own highlight.
+    painter->fillRect(rect, selectColor);
+    if (openBlock || !rootIsDecorated()) return;
+    QStyleOption opt;
+    opt.initFrom(this);
+    opt.rect = QRect(rect.right() - indentation() + 1, rect.top(), indentation(), rect.height());
+    opt.state = QStyle::State_Item;
+    const QTreeWidgetItem* item = itemFromIndex(index);
+    if (item && item->childCount() > 0) opt.state |= QStyle::State_Children;
+    if (isExpanded(index)) opt.state |= QStyle::State_Open;
+    style()->drawPrimitive(QStyle::PE_IndicatorBranch, &opt, painter, this);
 }
