@@ -44,7 +44,10 @@ int KeyOfEvent(const QKeyEvent* e) {
     int key = e->key();
     if (key == Qt::Key_Backtab) key = Qt::Key_Tab;
     if (key == Qt::Key_Enter) key = Qt::Key_Return;
-    if (key > 0xff && key < Qt::Key_Escape) {
+    // Keys of other layouts, and the punctuation Shift makes of digits
+    // ("Shift+1" gives "!"), count as the Latin key at the same place.
+    const bool latinLetterOrDigit = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    if (!latinLetterOrDigit && key > ' ' && key < Qt::Key_Escape) {
         const QString platformName = QGuiApplication::platformName();
         if (platformName == QLatin1String("xcb") || platformName.startsWith(QLatin1String("wayland")))
             if (const int latin = LatinKeyAtScanCode(e->nativeScanCode())) key = latin;
