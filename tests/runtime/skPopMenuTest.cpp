@@ -86,9 +86,12 @@ TEST(BuildMenu, NonIntegerCheckOrLengthStopsTheBuild) {
 }
 
 TEST(BuildMenu, ItemKeysBecomeHotKeysAndClicksRunTheAction) {
-    MenuWindow w("[m]\ntype=pop_menu\ncaption=A;B;C\naction=x;;z\nglob_action=g\nkey=Ctrl+F;Alt+F2;bad\n");
+    MenuWindow w("[m]\ntype=pop_menu\ncaption=A;B;C\naction=x;;z\nglob_action=g\nkey=Ctrl+F;Alt+F2;bad\n"
+                 "last_caption=L\nlast_action=l\nlast_key=F9\n");
     TSkHotKey& keys = w.form.HotKeys();
-    ASSERT_EQ(keys.count(), 3);
+    ASSERT_EQ(keys.count(), 4);
+    EXPECT_EQ(keys.action(3), "l");
+    EXPECT_EQ(w.menu()->ItemAt(3)->shortcut(), QKeySequence(Qt::Key_F9));
     EXPECT_EQ(keys.action(0), "x");
     EXPECT_EQ(keys.action(1), "g");
     EXPECT_EQ(keys.shortcut(2), 0) << "a key text that does not parse never matches";
