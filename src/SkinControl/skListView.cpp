@@ -51,7 +51,7 @@ std::pair<QString, int> columnDefinition(const QString& text, int defaultWidth) 
     if (open < 0) return {text, defaultWidth};
     const qsizetype close = text.indexOf(']', open + 1);
     const QString width = close < 0 ? text.mid(open + 1) : text.mid(open + 1, close - open - 1);
-    return {text.left(open), StrToInt(width)};
+    return {text.left(open), StrToInt(width.trimmed())};
 }
 
 // Keeps a bulk update open until the scope ends, also when a conversion
@@ -81,7 +81,7 @@ TSkListView::TSkListView(QWidget* parent)
     header()->setVisible(true);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    header()->installEventFilter(this);
+    header()->viewport()->installEventFilter(this); // the header's mouse events arrive here
 
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { restoringWidths = true; });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
@@ -283,6 +283,6 @@ void TSkListView::keyPressEvent(QKeyEvent* event) {
 
 bool TSkListView::eventFilter(QObject* watched, QEvent* event) {
     // The user has finished dragging a column divider (or clicked the header).
-    if (watched == header() && event->type() == QEvent::MouseButtonRelease) FitLastColumn();
+    if (watched == header()->viewport() && event->type() == QEvent::MouseButtonRelease) FitLastColumn();
     return QTreeView::eventFilter(watched, event);
 }

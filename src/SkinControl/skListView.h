@@ -78,7 +78,8 @@ public:
     void SetSelectColor(const QColor& color);
     QFont SelectFont() const { return selectFont; }
     void SetSelectFont(const QFont& font);
-    // Keeps rows ordered by caption (QString::localeAwareCompare).
+    // Keeps rows ordered by caption (linguistic order, letter case only
+    // breaking ties, the same in every process locale).
     void SetSortByCaption(bool on) { model->SetSortByCaption(on); }
     // Height of every row in pixels; 0: one line of the font plus 4.
     void SetRowHeight(int pixels);

@@ -1,7 +1,17 @@
 #include "SkinControl/skListViewModel.h"
 
+#include <QCollator>
 #include <algorithm>
 #include <numeric>
+
+namespace {
+// Captions sort as the platform's list did, whatever the process locale:
+// letter case only breaks ties, Latin before Cyrillic, digits by character.
+int compareCaptions(const QString& a, const QString& b) {
+    static const QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    return collator.compare(a, b);
+}
+} // namespace
 
 void TListViewModel::BeginUpdate() {
     if (updates++ == 0) beginResetModel();
@@ -26,7 +36,7 @@ int TListViewModel::insertRow(Row row) {
         const QString caption = row.cells.value(0);
         const auto place =
             std::upper_bound(rows.begin(), rows.end(), caption, [](const QString& c, const Row& r) {
-                return QString::localeAwareCompare(c, r.cells.value(0)) < 0;
+                return compareCaptions(c, r.cells.value(0)) < 0;
             });
         at = static_cast<int>(place - rows.begin());
     }
@@ -92,7 +102,7 @@ void TListViewModel::renumberRecords(size_t from) {
 
 void TListViewModel::sortRows(int column, Qt::SortOrder order) {
     std::stable_sort(rows.begin(), rows.end(), [column, order](const Row& a, const Row& b) {
-        const int c = QString::localeAwareCompare(a.cells.value(column), b.cells.value(column));
+        const int c = compareCaptions(a.cells.value(column), b.cells.value(column));
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     renumberRecords(0);
@@ -109,7 +119,7 @@ void TListViewModel::sort(int column, Qt::SortOrder order) {
     std::vector<int> origin(rows.size());
     std::iota(origin.begin(), origin.end(), 0);
     std::stable_sort(origin.begin(), origin.end(), [&](int a, int b) {
-        const int c = QString::localeAwareCompare(rows[size_t(a)].cells.value(column),
+        const int c = compareCaptions(rows[size_t(a)].cells.value(column),
                                                   rows[size_t(b)].cells.value(column));
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });

@@ -48,8 +48,8 @@ public:
     // Records of the rows added with one, in order of adding.
     const std::vector<std::unique_ptr<TListItemData>>& ItemList() const { return items; }
 
-    // Keeps rows ordered by their first cell (QString::localeAwareCompare,
-    // stable); switching on sorts the present rows.
+    // Keeps rows ordered by their first cell (linguistic order, letter case
+    // only breaking ties, stable); switching on sorts the present rows.
     void SetSortByCaption(bool on);
     bool SortByCaption() const { return sortByCaption; }
 
