@@ -170,8 +170,8 @@ int TSkListView::AddItem(const QStringList& cells, const QString& key, pugi::xml
     return model->AddRecordRow(cells, key, data);
 }
 
-int TSkListView::AddRow(const QStringList& cells, const QVariant& value) {
-    return model->AddRow(cells, value);
+int TSkListView::AddRow(const QStringList& cells, const QVariant& value, bool checked) {
+    return model->AddRow(cells, value, checked);
 }
 
 void TSkListView::ClearAll(bool withColumns) {

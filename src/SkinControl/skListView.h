@@ -35,8 +35,11 @@ public:
     int AddItem(const QString& caption, const QString& key, pugi::xml_node data = {});
     int AddItem(const QStringList& cells, const QString& key, pugi::xml_node data = {});
     // Adds a row without a record, carrying a value of the caller's own
-    // (ValueOf); inside BeginUpdate/EndUpdate this is an append to a vector.
-    int AddRow(const QStringList& cells, const QVariant& value = {});
+    // (ValueOf) and a check mark (Checked; kept, not drawn: the list shows no
+    // check boxes); inside BeginUpdate/EndUpdate this is an append to a vector.
+    int AddRow(const QStringList& cells, const QVariant& value = {}, bool checked = false);
+    // Removes the row and its record; an index outside the rows does nothing.
+    void DeleteItem(int row) { model->DeleteRow(row); }
     // Bulk updates: nothing is shown or signalled until the outermost
     // EndUpdate, which resets the model once.
     void BeginUpdate() { model->BeginUpdate(); }
@@ -55,6 +58,7 @@ public:
     QString KeyOf(int row) const;
     pugi::xml_node DataOf(int row) const;
     QVariant ValueOf(int row) const { return model->Value(row); }
+    bool Checked(int row) const { return model->Checked(row); }
     QString SelectedKey() const { return KeyOf(SelectedRow()); }
     pugi::xml_node SelectedData() const { return DataOf(SelectedRow()); }
     QVariant SelectedValue() const { return ValueOf(SelectedRow()); }

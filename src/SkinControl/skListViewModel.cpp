@@ -47,8 +47,8 @@ int TListViewModel::insertRow(Row row) {
     return at;
 }
 
-int TListViewModel::AddRow(const QStringList& cells, const QVariant& value) {
-    return insertRow({cells, value, nullptr});
+int TListViewModel::AddRow(const QStringList& cells, const QVariant& value, bool checked) {
+    return insertRow({cells, value, nullptr, checked});
 }
 
 int TListViewModel::AddRecordRow(const QStringList& cells, const QString& key, pugi::xml_node data) {
@@ -58,6 +58,17 @@ int TListViewModel::AddRecordRow(const QStringList& cells, const QString& key, p
 
 void TListViewModel::ReserveRows(int count) {
     if (count > 0) rows.reserve(static_cast<size_t>(count));
+}
+
+void TListViewModel::DeleteRow(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    if (!Updating()) beginRemoveRows({}, row, row);
+    const auto at = rows.begin() + row;
+    if (const TListItemData* record = at->record)
+        std::erase_if(items, [record](const auto& item) { return item.get() == record; });
+    rows.erase(at);
+    renumberRecords(static_cast<size_t>(row));
+    if (!Updating()) endRemoveRows();
 }
 
 void TListViewModel::ClearAll(bool withColumns) {
@@ -87,6 +98,10 @@ const TListItemData* TListViewModel::Record(int row) const {
 QVariant TListViewModel::Value(int row) const {
     if (row < 0 || row >= rowCount()) return {};
     return rows[static_cast<size_t>(row)].value;
+}
+
+bool TListViewModel::Checked(int row) const {
+    return row >= 0 && row < rowCount() && rows[static_cast<size_t>(row)].checked;
 }
 
 void TListViewModel::SetSortByCaption(bool on) {

@@ -33,10 +33,12 @@ public:
 
     // Appends a row of cells carrying a value of the caller's own; returns its
     // index (where sorting placed it, or its place before the bulk sort).
-    int AddRow(const QStringList& cells, const QVariant& value = {});
+    int AddRow(const QStringList& cells, const QVariant& value = {}, bool checked = false);
     // Appends a row with a record holding key and data.
     int AddRecordRow(const QStringList& cells, const QString& key, pugi::xml_node data);
     void ReserveRows(int count);
+    // Removes one row and its record; an index outside the rows does nothing.
+    void DeleteRow(int row);
     // Removes all rows and records, and the columns too when withColumns.
     void ClearAll(bool withColumns);
 
@@ -45,6 +47,7 @@ public:
     // The row's record; null for rows without one and outside the rows.
     const TListItemData* Record(int row) const;
     QVariant Value(int row) const;
+    bool Checked(int row) const;
     // Records of the rows added with one, in order of adding.
     const std::vector<std::unique_ptr<TListItemData>>& ItemList() const { return items; }
 
@@ -65,6 +68,7 @@ private:
         QStringList cells;
         QVariant value;
         TListItemData* record = nullptr;
+        bool checked = false;
     };
     int insertRow(Row row);
     void sortRows(int column, Qt::SortOrder order);

@@ -183,6 +183,23 @@ TEST(ListViewRows, KeysDataAndValuesByIndex) {
     list.SelectRow(9);
     EXPECT_EQ(list.SelectedRow(), -1);
 
+    // Deleting rows (as narrowing a search does) takes their records along.
+    list.DeleteItem(2);
+    list.DeleteItem(-1);
+    list.DeleteItem(list.RowCount());
+    EXPECT_EQ(list.RowCount(), 4);
+    EXPECT_EQ(list.FindByData(a), 0);
+    EXPECT_EQ(list.ValueOf(2).toInt(), 4711);
+    EXPECT_EQ(list.KeyOf(3), "g5");
+    ASSERT_EQ(list.ItemList().size(), 3u);
+    for (const auto& record : list.ItemList())
+        EXPECT_EQ(list.KeyOf(record->Item), record->Key);
+
+    EXPECT_EQ(list.AddRow({"13", "Шайба"}, 5, true), 4);
+    EXPECT_TRUE(list.Checked(4));
+    EXPECT_FALSE(list.Checked(2)) << "rows are added without a check mark";
+    EXPECT_FALSE(list.Checked(9));
+
     list.ClearAll(false);
     EXPECT_EQ(list.RowCount(), 0);
     EXPECT_TRUE(list.ItemList().empty());
