@@ -56,6 +56,7 @@ TEST(ListViewColumns, HeaderLinesGiveCaptionsAndWidths) {
     } cases[] = {
         {"width then default", "Поз.[80]&&Наименование", {"Поз.", "Наименование"}, {80, d}},
         {"no closing bracket", "A[30", {"A"}, {30}},
+        {"zero width hides a column", "A[0]&&B[3]&&C", {"A", "B", "C"}, {0, 3, d}},
         {"blanks around the width", "A [ 30 ]&&B[+40]&&C", {"A ", "B", "C"}, {30, 40, d}},
         {"text after the bracket dropped", "A[30]x&&B[5]", {"A", "B"}, {30, 5}},
         {"empty line is one empty column", "", {""}, {d}},
