@@ -8,6 +8,7 @@
 #include "runtime/skUseStract.h"
 #include "runtime/uUtils.h"
 
+#include <QSet>
 #include <algorithm>
 
 TSkPopMenu::TSkPopMenu(QWidget* window) : QMenu(window) {}
@@ -121,8 +122,13 @@ void BuildMenu(TSkStract& runtime, TSkPopMenu* menu, const QString& section) {
         platform().messageBox("Для меню " + section + " надо указать все параметры:\r\nCaption, Action и можно Key");
         return;
     }
+    // A key written twice counts once, with its first value, so a repeated
+    // "favorite" does not list the menu twice.
+    QSet<QString> seen;
     for (const QString& rawKey : keys) {
         const QString key = rawKey.toLower();
+        if (seen.contains(key)) continue;
+        seen.insert(key);
         const QString v = ini->ReadString(section, key);
         if (key == "glob_action") menu->GlobalAction = v;
         else if (key == "check") menu->CheckedIndex = StrToInt(v);

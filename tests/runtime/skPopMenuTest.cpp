@@ -156,6 +156,9 @@ TEST(Favorites, AddingKeepsListAndMenusAlike) {
          {"Plain|"}},
         {"a fixed item with the same action stays", FavoriteMenu, {"Again=add"},
          {"Again=add"}, {"Add|add", "Again|add", "Clear|clear"}},
+        {"a repeated favorite key counts once",
+         "[m]\ntype=pop_menu\nFavorite=1\nfavorite=1\nglob_action=nil\nglob_action=other\n", {"A=1", "B=2"},
+         {"B=2", "A=1"}, {"B|2", "A|1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
