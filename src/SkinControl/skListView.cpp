@@ -239,14 +239,19 @@ int TSkListView::SelectedRow() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void TSkListView::SelectRow(int row) {
+void TSkListView::SelectRow(int row, bool partlyVisibleIsEnough) {
     if (row < 0 || row >= RowCount()) {
         selectionModel()->clearSelection();
         return;
     }
     const QModelIndex index = model->index(row, 0);
+    const bool scroll = !partlyVisibleIsEnough || !visualRect(index).intersects(viewport()->rect());
+    // A new current row scrolls itself into view whole unless auto-scroll is off.
+    const bool autoScrolling = hasAutoScroll();
+    setAutoScroll(false);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    scrollTo(index);
+    setAutoScroll(autoScrolling);
+    if (scroll) scrollTo(index);
 }
 
 void TSkListView::SetSelectColor(const QColor& color) {

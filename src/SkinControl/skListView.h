@@ -75,8 +75,10 @@ public:
     void FitLastColumn();
 
     // The selected row, or -1; selecting -1 or a row outside clears it.
+    // Selecting scrolls the row into view: whole, or only when it is not
+    // visible at all with partlyVisibleIsEnough.
     int SelectedRow() const;
-    void SelectRow(int row);
+    void SelectRow(int row, bool partlyVisibleIsEnough = false);
 
     QColor SelectColor() const { return selectColor; }
     void SetSelectColor(const QColor& color);

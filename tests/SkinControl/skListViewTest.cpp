@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -208,6 +209,28 @@ TEST(ListViewRows, KeysDataAndValuesByIndex) {
     list.ClearAll(true);
     EXPECT_EQ(list.ColumnCount(), 0);
     list.FitLastColumn(); // no columns: nothing to do
+}
+
+TEST(ListViewRows, SelectingScrollsTheRowIntoView) {
+    ListHost host;
+    TSkListView& list = *host.list;
+    list.SetColumnsText("A");
+    const int viewport = list.viewport()->height();
+    list.SetRowHeight(viewport * 2 / 7); // three and a half rows fit
+    for (int i = 0; i < 40; ++i)
+        list.AddItem(QString::number(i), {});
+    int partly = 0; // the first row cut by the bottom edge
+    while (list.visualRect(list.Model()->index(partly, 0)).bottom() < viewport)
+        ++partly;
+    ASSERT_LT(list.visualRect(list.Model()->index(partly, 0)).top(), viewport);
+
+    list.SelectRow(partly, true);
+    EXPECT_EQ(list.SelectedRow(), partly);
+    EXPECT_EQ(list.verticalScrollBar()->value(), 0) << "partly visible is enough";
+    list.SelectRow(partly);
+    EXPECT_GT(list.verticalScrollBar()->value(), 0) << "shown whole";
+    list.SelectRow(0, true);
+    EXPECT_EQ(list.verticalScrollBar()->value(), 0) << "a hidden row is scrolled into view";
 }
 
 TEST(ListViewRows, FindByPrefix) {
