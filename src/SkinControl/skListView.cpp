@@ -54,14 +54,6 @@ std::pair<QString, int> columnDefinition(const QString& text, int defaultWidth) 
     return {text.left(open), StrToInt(width.trimmed())};
 }
 
-// Keeps a bulk update open until the scope ends, also when a conversion
-// error leaves it.
-struct UpdateScope {
-    TListViewModel* model;
-    explicit UpdateScope(TListViewModel* m) : model(m) { model->BeginUpdate(); }
-    ~UpdateScope() { model->EndUpdate(); }
-};
-
 } // namespace
 
 TSkListView::TSkListView(QWidget* parent)
@@ -116,7 +108,7 @@ void TSkListView::applyColumnWidths() {
 void TSkListView::LoadCaptionFile(const QString& name) {
     const QStringList lines = LoadTextList(name);
     if (lines.isEmpty()) return;
-    UpdateScope update(model);
+    TListUpdateScope update(this);
     SetColumnsText(lines.first());
     model->ReserveRows(int(lines.size() - 1));
     for (qsizetype i = 1; i < lines.size(); ++i)
@@ -139,7 +131,7 @@ void TSkListView::SetColumnsText(const QString& line) {
 }
 
 void TSkListView::SetColumns(const QStringList& captions, const QList<int>& widths) {
-    UpdateScope update(model);
+    TListUpdateScope update(this);
     model->ClearAll(true);
     lastColumnMax = -1;
     columnWidths.assign(size_t(captions.size()), header()->defaultSectionSize());

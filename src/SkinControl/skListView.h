@@ -118,3 +118,16 @@ private:
     bool fitting = false;
     bool restoringWidths = false;
 };
+
+// Holds a bulk update of a list view for a scope, and ends it also when an
+// exception (a malformed column width) leaves the scope.
+class TListUpdateScope {
+public:
+    explicit TListUpdateScope(TSkListView* list) : list(list) { list->BeginUpdate(); }
+    ~TListUpdateScope() { list->EndUpdate(); }
+    TListUpdateScope(const TListUpdateScope&) = delete;
+    TListUpdateScope& operator=(const TListUpdateScope&) = delete;
+
+private:
+    TSkListView* list;
+};

@@ -269,10 +269,19 @@ TEST(ListViewRows, BadCaptionFilesLeaveTheListAlone) {
     list.LoadCaptionFile("empty.txt");
     EXPECT_THROW(list.LoadCaptionFile("badwidth.txt"), EConvertError);
     EXPECT_THROW(list.LoadCaptionFile("nobracketend.txt"), EConvertError);
+    try { // a caller's bulk update held by the guard ends with the error too
+        TListUpdateScope update(&list);
+        list.ClearAll(false);
+        list.LoadCaptionFile("badwidth.txt");
+    } catch (const EConvertError&) {
+    }
+    EXPECT_FALSE(list.Model()->Updating());
+    list.AddItem("строка", "k");
     EXPECT_EQ(host.captions(), (QStringList{"Старый", "Столбец"}));
     EXPECT_EQ(list.columnWidth(0), 60);
     EXPECT_EQ(list.KeyOf(0), "k");
     EXPECT_EQ(list.RowCount(), 1);
+    EXPECT_TRUE(list.visualRect(list.Model()->index(0, 0)).isValid()) << "the view shows the row";
 
     const QString huge = QString("Длинная ячейка ").repeated(20000);
     folder.writeText("huge.txt", "A&&B\r\n" + huge + "&&" + huge + "#:#key\r\n");
