@@ -73,7 +73,7 @@ TSkListView::TSkListView(QWidget* parent)
     header()->setVisible(true);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    header()->setMinimumSectionSize(0); // narrow widths from a caption file hold as written
+    header()->setMinimumSectionSize(0);             // narrow widths from a caption file hold as written
     header()->viewport()->installEventFilter(this); // the header's mouse events arrive here
 
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { restoringWidths = true; });

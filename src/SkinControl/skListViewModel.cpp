@@ -134,8 +134,8 @@ void TListViewModel::sort(int column, Qt::SortOrder order) {
     std::vector<int> origin(rows.size());
     std::iota(origin.begin(), origin.end(), 0);
     std::stable_sort(origin.begin(), origin.end(), [&](int a, int b) {
-        const int c = compareCaptions(rows[size_t(a)].cells.value(column),
-                                                  rows[size_t(b)].cells.value(column));
+        const int c =
+            compareCaptions(rows[size_t(a)].cells.value(column), rows[size_t(b)].cells.value(column));
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     std::vector<Row> sorted;
