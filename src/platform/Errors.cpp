@@ -18,8 +18,10 @@ int digitValue(QChar c, int base) {
 
 // Decimal with an optional sign, or hexadecimal after "$", "0x" or "x" (also
 // after a sign); hexadecimal takes 32 bits and wraps, as the platform did.
+// Leading spaces are skipped, as the platform did; trailing ones are not.
 bool parseInt(const QString& text, int& out) {
     qsizetype i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int base = 10;

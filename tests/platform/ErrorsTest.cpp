@@ -25,6 +25,8 @@ TEST(StrToInt, AcceptsDecimalAndHexadecimal) {
         {"-$10", -16},
         {"$FFFFFFFF", -1},
         {"$80000000", -2147483647 - 1},
+        {" 5", 5},
+        {"  -$10", -16},
     };
     for (const IntCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -34,7 +36,7 @@ TEST(StrToInt, AcceptsDecimalAndHexadecimal) {
 }
 
 TEST(StrToInt, RejectsEverythingElse) {
-    const char* cases[] = {"",    " 5",  "5 ",   "1.5",      "1e3",   "2147483648", "-2147483649", "$",
+    const char* cases[] = {"",    " ",   "5 ",   "1.5",      "1e3",   "2147483648", "-2147483649", "$",
                            "0x",  "-",   "$ FF", "$FF ",     "$0x10", "$100000000", "abc",         "--5",
                            "+-5", "$-1", "$+1",  "\xd9\xa3", "12a",   "\t7",        "0x-1"};
     for (const char* text : cases) {
