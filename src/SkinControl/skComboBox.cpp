@@ -44,8 +44,17 @@ void TSkComboBox::SetReadOnly(bool on) {
     watchEdits();
 }
 
-QString TSkComboBox::SelectedValue() const {
+int TSkComboBox::SelectedIndex() const {
     const int i = currentIndex();
+    // Qt keeps the current item while the edit text changes; text that no
+    // longer names it must not carry its value.
+    const QLineEdit* edit = lineEdit();
+    if (!edit || (i >= 0 && edit->text() == itemText(i))) return i;
+    return edit->text().isEmpty() ? -1 : findText(edit->text(), Qt::MatchFixedString);
+}
+
+QString TSkComboBox::SelectedValue() const {
+    const int i = SelectedIndex();
     return i < 0 ? QString() : itemData(i).toString();
 }
 

@@ -24,6 +24,9 @@ public:
     bool ReadOnly() const { return !isEditable(); }
     // The selected item's value; empty when no item is selected.
     QString SelectedValue() const;
+    // The selected item: in an editable box whose text the user has changed,
+    // the item that the text names (letter case aside), else none.
+    int SelectedIndex() const;
     // The value of each item, in item order.
     QStringList ComboItems() const;
 

@@ -138,6 +138,30 @@ TEST(ComboBox, ReadOnlyDiscardsTypedCharacters) {
     EXPECT_EQ(combo.ComboItems(), (QStringList{"1", "2", "3"}));
 }
 
+TEST(ComboBox, EditedTextCarriesTheValueOfTheItemItNames) {
+    struct Row {
+        const char* name;
+        QString typed; // over the whole text of "Apple", the selected item
+        QString value;
+    } rows[] = {
+        {"nothing typed: the selected item", "", "1"},
+        {"text naming no item: no value", "x", ""},
+        {"another item's caption in capitals", "BANANA", "2"},
+        {"text emptied: no value", "\b", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TSkComboBox combo(nullptr);
+        combo.LoadFromLines({"Apple;1", "Banana;2"});
+        combo.setCurrentIndex(0);
+        combo.lineEdit()->selectAll();
+        for (QChar c : row.typed)
+            press(combo.lineEdit(), c == u'\b' ? Qt::Key_Backspace : Qt::Key_A + (c.toUpper().unicode() - 'A'),
+                  QString(c));
+        EXPECT_EQ(combo.SelectedValue(), row.value) << combo.currentText().toStdString();
+    }
+}
+
 TEST(SpinEdit, TypedNumbersAreKeptInBounds) {
     struct Row {
         const char* name;
@@ -158,6 +182,43 @@ TEST(SpinEdit, TypedNumbersAreKeptInBounds) {
         edit->selectAll();
         type(&spin, row.typed);
         EXPECT_EQ(spin.value(), row.expected);
+    }
+}
+
+// One line of an item file as a combo box item (caption ";" value, none
+// when the caption is empty) and as a list box item (caption "#;#" value).
+TEST(ItemFiles, LinesSplitAtTheFirstSeparator) {
+    struct Row {
+        const char* line;
+        const char* comboCaption; // nullptr: no combo item
+        const char* comboValue;
+        const char* listCaption;
+        const char* listValue;
+    } rows[] = {
+        {"One;1", "One", "1", "One;1", ""},
+        {";x", nullptr, nullptr, ";x", ""},
+        {"Two", "Two", "", "Two", ""},
+        {"A;b;c", "A", "b;c", "A;b;c", ""},
+        {"L#;#v#;#w", "L#", "#v#;#w", "L", "v#;#w"},
+        {"#;#v", "#", "#v", "", "v"},
+        {" Pad ; 2 ", " Pad ", " 2 ", " Pad ; 2 ", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        TSkComboBox combo(nullptr);
+        combo.LoadFromLines({row.line});
+        if (row.comboCaption) {
+            ASSERT_EQ(combo.count(), 1);
+            EXPECT_EQ(combo.itemText(0), row.comboCaption);
+            EXPECT_EQ(combo.ComboItems(), QStringList{row.comboValue});
+        } else {
+            EXPECT_EQ(combo.count(), 0);
+        }
+        TSkListBox list(nullptr);
+        list.LoadFromLines({row.line});
+        ASSERT_EQ(list.count(), 1);
+        EXPECT_EQ(list.item(0)->text(), row.listCaption);
+        EXPECT_EQ(list.ValueOf(0), row.listValue);
     }
 }
 
