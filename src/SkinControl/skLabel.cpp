@@ -58,7 +58,13 @@ void TSkLabel::SetAutoSize(bool on) {
 
 void TSkLabel::SetUrlLook(bool on) {
     urlLook = on;
+    // The link look adds the underline; the plain look has no style at all.
     QFont f = font();
+    if (!on) {
+        f.setBold(false);
+        f.setItalic(false);
+        f.setStrikeOut(false);
+    }
     f.setUnderline(on);
     setFont(f);
     QPalette pal = palette();

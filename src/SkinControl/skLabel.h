@@ -25,7 +25,8 @@ public:
     // On: the label sizes itself to its caption (height only when wrapping).
     bool AutoSize() const { return autoSize; }
     void SetAutoSize(bool on);
-    // Underlined pure blue text and a pointing-hand cursor, or plain text.
+    // Underlined pure blue text and a pointing-hand cursor, or plain text
+    // (no bold, italic or underline) in the window-text colour.
     bool UrlLook() const { return urlLook; }
     void SetUrlLook(bool on);
 

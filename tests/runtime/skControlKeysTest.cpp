@@ -154,6 +154,31 @@ TEST(ControlKeys, LabelKeys) {
     EXPECT_EQ(b.object<TSkLabel>("w")->Caption(), "Новый текст");
 }
 
+TEST(ControlKeys, LabelLinkLookAndPlainLook) {
+    struct Row {
+        const char* name;
+        const char* keys;
+        bool underline, bold;
+        QColor color;
+        Qt::CursorShape cursor;
+    } rows[] = {
+        {"link", "url=1\n", true, false, QColor(0, 0, 255), Qt::PointingHandCursor},
+        {"plain after a bold underlined red font", "font=*10*#FF0000*bu\nurl=0\n", false, false,
+         QPalette().color(QPalette::WindowText), Qt::ArrowCursor},
+        {"not a boolean: plain", "url=Yes please\n", false, false, QPalette().color(QPalette::WindowText),
+         Qt::ArrowCursor},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Built b(QString("[l]\ntype=label\ncaption=Link\n") + row.keys);
+        auto* l = b.object<TSkLabel>("l");
+        EXPECT_EQ(l->font().underline(), row.underline);
+        EXPECT_EQ(l->font().bold(), row.bold);
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), row.color);
+        EXPECT_EQ(l->cursor().shape(), row.cursor);
+    }
+}
+
 TEST(ControlKeys, Colours) {
     Built b("[pp]\ntype=parent_panel\ncolor=#102030\n[sb]\ntype=scroll_box\ncolor=#405060\n");
     auto* pp = b.object<TParentPanel>("pp");
