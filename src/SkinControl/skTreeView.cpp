@@ -82,6 +82,10 @@ TSkTree::TSkTree(QWidget* parent) : QTreeWidget(parent) {
     SetSelectColor(selectColor);
     connect(this, &QTreeWidget::itemClicked, this, [this] { raiseAction(this); });
     connect(this, &QTreeWidget::itemSelectionChanged, this, &TSkTree::selectionChanged_);
+    // Expanding or collapsing changes which nodes are visible next to the
+    // selected one.
+    connect(this, &QTreeWidget::itemExpanded, this, &TSkTree::UpdateNavButtons);
+    connect(this, &QTreeWidget::itemCollapsed, this, &TSkTree::UpdateNavButtons);
     UpdateNavButtons();
 }
 
@@ -315,12 +319,14 @@ void TSkTree::ExpandAll() {
     expandAll();
     setUpdatesEnabled(true);
     if (QTreeWidgetItem* sel = SelectedNode()) scrollToItem(sel);
+    UpdateNavButtons();
 }
 
 void TSkTree::CollapseAll() {
     setUpdatesEnabled(false);
     collapseAll();
     setUpdatesEnabled(true);
+    UpdateNavButtons();
 }
 
 void TSkTree::ShowOrHide() { PanelLayout::ShowOrHide(this, SavedLeft, SavedTop, positionSaved); }
@@ -338,6 +344,11 @@ void TSkTree::selectionChanged_() {
             }
         }
     }
+    // A selected node is revealed, as the platform's tree does, shown or not:
+    // from a node inside a collapsed branch no next or previous node is visible.
+    if (sel)
+        for (QTreeWidgetItem* p = sel->parent(); p; p = p->parent())
+            if (!p->isExpanded()) p->setExpanded(true);
     if (AutoExpand && sel && sel->childCount() > 0) sel->setExpanded(true);
     UpdateNavButtons();
 }
@@ -370,6 +381,7 @@ void TSkTree::SetOpenBlock(bool on) {
     setRootIsDecorated(!on);
     setItemsExpandable(!on);
     viewport()->update();
+    UpdateNavButtons();
 }
 
 void TSkTree::SetSelectColor(const QColor& color) {
@@ -416,6 +428,14 @@ QIcon TSkTree::ImageOf(const QTreeWidgetItem* node) const {
 void TSkTree::setNodeImage(QTreeWidgetItem* node, int index) {
     static_cast<TTreeNode*>(node)->image = index;
     if (index >= 0 && index < images.size()) node->setIcon(0, images[index]);
+}
+
+QItemSelectionModel::SelectionFlags TSkTree::selectionCommand(const QModelIndex& index, const QEvent* e) const {
+    // Neither Ctrl with a click nor a click below the last node deselects:
+    // the platform's tree only ever moves its selection to another node.
+    const QItemSelectionModel::SelectionFlags flags = QTreeWidget::selectionCommand(index, e);
+    if (!index.isValid() || flags.testFlag(QItemSelectionModel::Deselect)) return QItemSelectionModel::NoUpdate;
+    return flags;
 }
 
 void TSkTree::keyReleaseEvent(QKeyEvent* e) {

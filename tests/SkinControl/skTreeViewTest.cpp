@@ -250,6 +250,53 @@ TEST(Tree, NextAndPreviousMoveThroughVisibleNodesAndEnableButtons) {
     EXPECT_EQ(t.clicks, 3);
 }
 
+TEST(Tree, ASelectedNodeIsRevealedAndButtonsFollowExpansion) {
+    Tree t; // never shown
+    TSkSpeedButton next(nullptr);
+    t.t.NextButton = &next;
+    t.lines({"A;1", "\tB;2", "C;3", "\tD;4"});
+    t.select(1);
+    t.select(2);
+    t.t.CollapseAll();
+    t.t.GoHistory(1);
+    EXPECT_EQ(t.t.SelectedNode(), t.node(1));
+    EXPECT_TRUE(t.node(0)->isExpanded()) << "the node went back to is visible";
+    EXPECT_TRUE(next.isEnabled());
+    t.t.SelectNextVisible();
+    EXPECT_EQ(t.t.SelectedNode(), t.node(2));
+    EXPECT_FALSE(next.isEnabled());
+    t.node(2)->setExpanded(true);
+    EXPECT_TRUE(next.isEnabled()) << "expanding the selected node shows a next node";
+    t.t.CollapseAll();
+    EXPECT_FALSE(next.isEnabled());
+}
+
+TEST(Tree, ClicksNeverDeselect) {
+    struct Row {
+        const char* name;
+        bool onNode;
+        Qt::KeyboardModifiers modifiers;
+    } rows[] = {
+        {"ctrl click on the selected node", true, Qt::ControlModifier},
+        {"click below the last node", false, Qt::NoModifier},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Tree t;
+        t.lines({"A;1", "B;2"});
+        t.t.show();
+        t.select(0);
+        const QPoint at = r.onNode ? t.t.visualItemRect(t.node(0)).center() : QPoint(50, 350);
+        const QPoint global = t.t.viewport()->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, r.modifiers);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, r.modifiers);
+        QApplication::sendEvent(t.t.viewport(), &press);
+        QApplication::sendEvent(t.t.viewport(), &release);
+        EXPECT_EQ(t.t.SelectedKey(), "1");
+        EXPECT_EQ(t.t.History.size(), 1);
+    }
+}
+
 TEST(Tree, OpenBlockExpandsEverythingAndHidesTheButtons) {
     Tree t;
     t.t.SetOpenBlock(true);
