@@ -16,6 +16,8 @@
 #include "runtime/skProperty.h"
 #include "runtime/uUtils.h"
 
+#include <QSet>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -60,8 +62,13 @@ void TSkStract::SetProperty(QObject* object, const QString& section, bool common
             platform().messageBox("SetProperty. Объект " + section + " имеет неизвестный тип " + type);
         } else {
             TPropertyContext ctx{*this, object, section, type};
+            // A key written twice counts once, with its first value (a second
+            // visible_ex would toggle the panel back).
+            QSet<QString> applied;
             for (const QString& rawKey : keys) {
                 const QString key = rawKey.toLower();
+                if (applied.contains(key)) continue;
+                applied.insert(key);
                 auto it = table->constFind(key);
                 if (it == table->constEnd()) continue;
                 it.value()(ctx, ini->ReadString(section, key));

@@ -69,7 +69,9 @@ TEST(ControlKeys, PanelSizesInPercentAndShowsNoCaption) {
 
 TEST(ControlKeys, VisibleExStartsThePanelHiddenWhereItStands) {
     Built b("[p]\ntype=panel\nleft=30\ntop=40\nwidth=50\nheight=50\nvisible_ex=1\n"
-            "[q]\ntype=panel\nvisible_ex=0\n[r]\ntype=panel\nvisible_ex=maybe\n");
+            "[q]\ntype=panel\nvisible_ex=0\n[r]\ntype=panel\nvisible_ex=maybe\n"
+            "[twice]\ntype=panel\nvisible_ex=1\nVISIBLE_EX=1\n");
+    EXPECT_TRUE(b.object<TSkPanel>("twice")->isHidden()) << "a key written twice is applied once";
     auto* p = b.object<TSkPanel>("p");
     EXPECT_TRUE(p->isHidden());
     EXPECT_FALSE(b.object<TSkPanel>("q")->isHidden());
