@@ -43,9 +43,12 @@ TPropertyTable treeKeys() {
     t["link_html"] = [](TPropertyContext& c, const QString& v) {
         if (TSkHtml* html = c.runtime.GetHtml(v)) html->LinkedTree = tree(c);
     };
+    // An empty colour value keeps the tree's own colour.
     t["color"] = [](TPropertyContext& c, const QString& v) {
+        const QColor color = ColorFromText(v);
+        if (!color.isValid()) return;
         QPalette pal = tree(c)->palette();
-        pal.setColor(QPalette::Base, ColorFromText(v));
+        pal.setColor(QPalette::Base, color);
         tree(c)->setPalette(pal);
     };
     t["font"] = [](TPropertyContext& c, const QString& v) {
@@ -59,7 +62,8 @@ TPropertyTable treeKeys() {
         w->setPalette(pal);
     };
     t["color_select"] = [](TPropertyContext& c, const QString& v) {
-        tree(c)->SetSelectColor(ColorFromText(v));
+        const QColor color = ColorFromText(v);
+        if (color.isValid()) tree(c)->SetSelectColor(color);
     };
     t["font_select"] = [](TPropertyContext& c, const QString& v) {
         QFont font = tree(c)->SelectFont();

@@ -40,7 +40,7 @@ TEST(TreeKeys, KeysApplyToTheTree) {
     BuiltWindow b("[view]\ntype=html\n[t]\ntype=tree\nwidth=500\nheight=500\nmax_width=200\nmax_height=300\n"
                   "min_width=50\nmin_height=60\nload=tree.txt\nbordur=1\nopen_block=1\nlink_html=view\n"
                   "color_select=#102030\nfont_select=Serif*14*#FFFF00*\ncolor=#FAFAFA\n"
-                  "[plain]\ntype=tree\nbordur=0\n[late]\ntype=tree\nlink_html=view2\n[view2]\ntype=html\n",
+                  "[plain]\ntype=tree\nbordur=0\ncolor=\ncolor_select=\n[late]\ntype=tree\nlink_html=view2\n[view2]\ntype=html\n",
                   "tree.txt", TreeFile);
     auto* t = b.object<TSkTree>("t");
     ASSERT_NE(t, nullptr);
@@ -48,7 +48,11 @@ TEST(TreeKeys, KeysApplyToTheTree) {
     EXPECT_EQ(t->minimumSize(), QSize(50, 60));
     EXPECT_EQ(t->ItemList.size(), 6u);
     EXPECT_NE(t->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(b.object<TSkTree>("plain")->frameShape(), QFrame::NoFrame);
+    auto* plain = b.object<TSkTree>("plain");
+    EXPECT_EQ(plain->frameShape(), QFrame::NoFrame);
+    const TSkTree fresh(nullptr);
+    EXPECT_EQ(plain->SelectColor(), fresh.SelectColor()) << "an empty colour keeps the tree's own";
+    EXPECT_EQ(plain->palette().color(QPalette::Base), fresh.palette().color(QPalette::Base));
     EXPECT_TRUE(t->OpenBlock());
     EXPECT_TRUE(t->ItemList[0]->Node->isExpanded());
     EXPECT_EQ(b.object<TSkHtml>("view")->LinkedTree, t);
