@@ -4,6 +4,7 @@
 //
 //   build-*/bench/bench_archive
 
+#include "BenchSupport.h"
 #include "archive/gPack.h"
 #include "archive/gPackWriter.h"
 #include "platform/RecordingPlatform.h"
@@ -87,20 +88,6 @@ void BM_FindEntry(benchmark::State& state) {
 }
 BENCHMARK(BM_FindEntry)->ArgNames({"entries", "scattered"})->ArgsProduct({{2000, 20000, 200000}, {0, 1}});
 
-// CPU time of this thread in ms (system time included): on a shared machine
-// it is steadier than the wall clock, and both loops are CPU-bound once the
-// archive is in the page cache.
-double threadCpuMs() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 // Reading all 20,000 entries through LoadFile, by name, against seeking and
 // reading the same byte ranges from the archive with a plain QFile; eleven
 // runs of each, alternating. Arg 0: scrambled entries; arg 1: both read in a
@@ -149,28 +136,28 @@ void BM_LoadFileVsRawRead(benchmark::State& state) {
         for (int run = 0; run < 11; ++run) {
             QElapsedTimer wall;
             wall.start();
-            double cpu = threadCpuMs();
+            double cpu = ThreadCpuMs();
             benchmark::DoNotOptimize(viaLoadFile());
-            load.push_back(threadCpuMs() - cpu);
+            load.push_back(ThreadCpuMs() - cpu);
             loadWall.push_back(double(wall.nsecsElapsed()) / 1e6);
             wall.restart();
-            cpu = threadCpuMs();
+            cpu = ThreadCpuMs();
             benchmark::DoNotOptimize(viaQFile());
-            raw.push_back(threadCpuMs() - cpu);
+            raw.push_back(ThreadCpuMs() - cpu);
             rawWall.push_back(double(wall.nsecsElapsed()) / 1e6);
         }
     }
-    const double ratio = median(load) / median(raw);
-    const double wallRatio = median(loadWall) / median(rawWall);
-    state.counters["loadfile_cpu_ms"] = median(load);
-    state.counters["qfile_cpu_ms"] = median(raw);
+    const double ratio = Median(load) / Median(raw);
+    const double wallRatio = Median(loadWall) / Median(rawWall);
+    state.counters["loadfile_cpu_ms"] = Median(load);
+    state.counters["qfile_cpu_ms"] = Median(raw);
     state.counters["ratio"] = ratio;
     state.counters["wall_ratio"] = wallRatio;
     std::printf(
         "LoadFile vs QFile (%s, %s order, %d entries, %.1f MB, 11 alternating runs): median CPU %.2f ms "
         "vs %.2f ms, ratio %.3f; median wall %.2f ms vs %.2f ms, ratio %.3f\n",
         scramble ? "scrambled" : "plain", scattered ? "scattered" : "directory", n, double(expected) / 1e6,
-        median(load), median(raw), ratio, median(loadWall), median(rawWall), wallRatio);
+        Median(load), Median(raw), ratio, Median(loadWall), Median(rawWall), wallRatio);
 }
 BENCHMARK(BM_LoadFileVsRawRead)
     ->ArgNames({"scrambled", "scattered"})
@@ -181,12 +168,7 @@ BENCHMARK(BM_LoadFileVsRawRead)
 } // namespace
 
 int main(int argc, char** argv) {
-    // A miss would open a message box; nothing here may block.
-    setPlatform(std::make_unique<RecordingPlatform>());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int rc = RunBenchmarks(argc, argv, false);
     CloseArchive();
-    return 0;
+    return rc;
 }

@@ -5,6 +5,7 @@
 //
 //   build-*/bench/bench_build
 
+#include "BenchSupport.h"
 #include "SkinControl/uFORM.h"
 #include "archive/uIniFiles.h"
 #include "platform/Paths.h"
@@ -57,11 +58,6 @@ QString writeDescription(const QTemporaryDir& dir, int n) {
     return file;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void BM_BuildAgainstParse(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     QTemporaryDir dir;
@@ -86,7 +82,7 @@ void BM_BuildAgainstParse(benchmark::State& state) {
             }
         }
     }
-    const double b = median(build), p = median(parse);
+    const double b = Median(build), p = Median(parse);
     state.counters["build_ms"] = b;
     state.counters["parse_ms"] = p;
     state.counters["ratio"] = b / p;
@@ -98,11 +94,5 @@ BENCHMARK(BM_BuildAgainstParse)->Arg(500)->Arg(2000)->Arg(8000)->Iterations(1)->
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setPlatform(std::make_unique<RecordingPlatform>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, true);
 }

@@ -4,6 +4,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build-*/bench/bench_listview
 
+#include "BenchSupport.h"
 #include "SkinControl/skListView.h"
 #include "platform/RecordingPlatform.h"
 
@@ -54,17 +55,6 @@ QStringList cellsOf(int i) {
             QString::fromUtf8(names[h % std::size(names)]) + QStringLiteral(" ") + QString::number(i)};
 }
 
-double threadCpuMs() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 // Bytes of heap in use.
 double heapBytes() {
     return double(mallinfo2().uordblks);
@@ -77,9 +67,26 @@ struct Sample {
 template <typename F> Sample measure(F&& work) {
     QElapsedTimer wall;
     wall.start();
-    const double cpu = threadCpuMs();
+    const double cpu = ThreadCpuMs();
     work();
-    return {threadCpuMs() - cpu, double(wall.nsecsElapsed()) / 1e6};
+    return {ThreadCpuMs() - cpu, double(wall.nsecsElapsed()) / 1e6};
+}
+
+// The baseline: the same cells built and kept, without a widget.
+void buildCells(std::vector<QStringList>& built) {
+    built.reserve(rowCount);
+    for (int i = 0; i < rowCount; ++i)
+        built.push_back(cellsOf(i));
+}
+
+// The subject: the cells added to the list in one bulk update and laid out.
+void fillList(TSkListView* list) {
+    list->BeginUpdate();
+    list->ReserveRows(rowCount);
+    for (int i = 0; i < rowCount; ++i)
+        list->AddRow(cellsOf(i), i);
+    list->EndUpdate();
+    list->doItemsLayout();
 }
 
 void BM_FillAndScroll(benchmark::State& state) {
@@ -95,18 +102,11 @@ void BM_FillAndScroll(benchmark::State& state) {
     {
         double before = heapBytes();
         std::vector<QStringList> built;
-        built.reserve(rowCount);
-        for (int i = 0; i < rowCount; ++i)
-            built.push_back(cellsOf(i));
+        buildCells(built);
         baseBytes = heapBytes() - before;
         built = {};
         before = heapBytes();
-        list->BeginUpdate();
-        list->ReserveRows(rowCount);
-        for (int i = 0; i < rowCount; ++i)
-            list->AddRow(cellsOf(i), i);
-        list->EndUpdate();
-        list->doItemsLayout();
+        fillList(list);
         listBytes = heapBytes() - before;
     }
 
@@ -114,24 +114,13 @@ void BM_FillAndScroll(benchmark::State& state) {
     for (auto _ : state) {
         for (int run = 0; run < runs; ++run) {
             std::vector<QStringList> built;
-            const Sample base = measure([&] {
-                built.reserve(rowCount);
-                for (int i = 0; i < rowCount; ++i)
-                    built.push_back(cellsOf(i));
-            });
+            const Sample base = measure([&] { buildCells(built); });
             baseCpu.push_back(base.cpu);
             baseWall.push_back(base.wall);
             built = {};
 
             list->ClearAll(false);
-            const Sample fill = measure([&] {
-                list->BeginUpdate();
-                list->ReserveRows(rowCount);
-                for (int i = 0; i < rowCount; ++i)
-                    list->AddRow(cellsOf(i), i);
-                list->EndUpdate();
-                list->doItemsLayout();
-            });
+            const Sample fill = measure([&] { fillList(list); });
             fillCpu.push_back(fill.cpu);
             fillWall.push_back(fill.wall);
 
@@ -151,31 +140,24 @@ void BM_FillAndScroll(benchmark::State& state) {
     if (list->RowCount() != rowCount || std::abs(shown - rowCount / 2) > 2)
         state.SkipWithError("the list does not show its middle row");
 
-    const double ratio = median(fillCpu) / median(baseCpu);
-    state.counters["fill_ms"] = median(fillCpu);
-    state.counters["baseline_ms"] = median(baseCpu);
+    const double ratio = Median(fillCpu) / Median(baseCpu);
+    state.counters["fill_ms"] = Median(fillCpu);
+    state.counters["baseline_ms"] = Median(baseCpu);
     state.counters["ratio"] = ratio;
-    state.counters["scroll_repaint_ms"] = median(scrollCpu);
+    state.counters["scroll_repaint_ms"] = Median(scrollCpu);
     std::printf(
         "listview %dx6 fill: %.1f ms, baseline %.1f ms, ratio %.2f (CPU, median of %d alternating runs; "
         "wall %.1f ms vs %.1f ms)\n",
-        rowCount, median(fillCpu), median(baseCpu), ratio, runs, median(fillWall), median(baseWall));
+        rowCount, Median(fillCpu), Median(baseCpu), ratio, runs, Median(fillWall), Median(baseWall));
     std::printf("listview memory: %.0f bytes per row, the cells alone %.0f bytes per row\n",
                 listBytes / rowCount, baseBytes / rowCount);
-    std::printf("listview scroll+repaint: %.2f ms (CPU, median of %d; wall %.2f ms)\n", median(scrollCpu),
-                runs, median(scrollWall));
+    std::printf("listview scroll+repaint: %.2f ms (CPU, median of %d; wall %.2f ms)\n", Median(scrollCpu),
+                runs, Median(scrollWall));
 }
 BENCHMARK(BM_FillAndScroll)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    setPlatform(std::make_unique<RecordingPlatform>());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, true);
 }

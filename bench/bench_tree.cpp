@@ -5,6 +5,7 @@
 //
 //   build-*/bench/bench_tree
 
+#include "BenchSupport.h"
 #include "SkinControl/skTreeView.h"
 #include "archive/gPackUtils.h"
 #include "platform/Paths.h"
@@ -73,29 +74,29 @@ std::vector<Split> splitLines(const QStringList& lines) {
     return out;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 double ms(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
 
 void report(const char* what, std::vector<double>& subject, std::vector<double>& base, benchmark::State& state) {
-    const double s = median(subject), b = median(base);
+    const double s = Median(subject), b = Median(base);
     state.counters["tree_ms"] = s;
     state.counters["baseline_ms"] = b;
     state.counters["ratio"] = s / b;
     std::printf("tree %d nodes %s: %.1f ms, baseline %.1f ms, ratio %.1f\n", Nodes, what, s, b, s / b);
 }
 
-void BM_TreeFromLines(benchmark::State& state) {
-    const QStringList lines = makeLines();
-    QTemporaryDir dir;
+// Makes the folder the program's folder and puts the nodes' picture in it.
+void enterFolderWithIcon(const QTemporaryDir& dir) {
     SetAppFolder(dir.path());
     QDir::setCurrent(dir.path());
     QImage icon(16, 16, QImage::Format_RGB32);
     icon.fill(Qt::darkGreen);
     icon.save(dir.path() + "/icon.bmp");
+}
+
+void BM_TreeFromLines(benchmark::State& state) {
+    const QStringList lines = makeLines();
+    QTemporaryDir dir;
+    enterFolderWithIcon(dir);
     std::vector<double> tree, base;
     for (auto _ : state) {
         for (int run = 0; run < Runs; ++run) {
@@ -119,11 +120,7 @@ BENCHMARK(BM_TreeFromLines)->Iterations(1)->Unit(benchmark::kMillisecond);
 void BM_TreeFromFile(benchmark::State& state) {
     const QStringList lines = makeLines();
     QTemporaryDir dir;
-    SetAppFolder(dir.path());
-    QDir::setCurrent(dir.path());
-    QImage icon(16, 16, QImage::Format_RGB32);
-    icon.fill(Qt::darkGreen);
-    icon.save(dir.path() + "/icon.bmp");
+    enterFolderWithIcon(dir);
     QFile f(dir.path() + "/tree.txt");
     f.open(QIODevice::WriteOnly);
     QStringEncoder cp1251("windows-1251");
@@ -160,11 +157,5 @@ BENCHMARK(BM_TreeFromFile)->Iterations(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setPlatform(std::make_unique<RecordingPlatform>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, true);
 }
