@@ -3,6 +3,8 @@
 #include "archive/gPack.h"
 #include "archive/gPackUtils.h"
 
+#include <QSet>
+
 namespace {
 constexpr size_t LongSection = 16;
 
@@ -90,6 +92,18 @@ QStringList TPakIniFile::ReadSection(const QString& section) const {
     if (const Section* s = find(section))
         for (const auto& [key, value] : s->values)
             keys.append(key);
+    return keys;
+}
+
+QStringList TPakIniFile::ReadKeys(const QString& section) const {
+    QStringList keys;
+    QSet<QString> seen;
+    if (const Section* s = find(section))
+        for (const auto& [key, value] : s->values)
+            if (const QString lower = key.toLower(); !seen.contains(lower)) {
+                seen.insert(lower);
+                keys.append(key);
+            }
     return keys;
 }
 

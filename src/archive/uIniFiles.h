@@ -20,6 +20,9 @@ public:
     QStringList ReadSections() const;
     // Key names of the first section of that name, in file order.
     QStringList ReadSection(const QString& section) const;
+    // The section's key names, each once (letter case ignored, first
+    // spelling kept), in file order: a key written twice counts once.
+    QStringList ReadKeys(const QString& section) const;
     // The section's key=value lines, in file order.
     QStringList ReadSectionValues(const QString& section) const;
     // The first value of a key in the first section of that name, or def.

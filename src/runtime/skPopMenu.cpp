@@ -8,7 +8,6 @@
 #include "runtime/skUseStract.h"
 #include "runtime/uUtils.h"
 
-#include <QSet>
 #include <algorithm>
 
 TSkPopMenu::TSkPopMenu(QWidget* window) : QMenu(window) {}
@@ -115,20 +114,17 @@ int addItems(TSkStract& runtime, TSkPopMenu* menu, const QString& captions, cons
 
 void BuildMenu(TSkStract& runtime, TSkPopMenu* menu, const QString& section) {
     const TPakIniFile* ini = runtime.Ini();
-    const QStringList keys = ini->ReadSection(section);
+    const QStringList keys = ini->ReadKeys(section);
     if (keys.isEmpty()) return;
     auto has = [&](const char* key) { return ini->ValueExists(section, key); };
     if (!has("glob_action") && !(has("caption") && has("action"))) {
         platform().messageBox("Для меню " + section + " надо указать все параметры:\r\nCaption, Action и можно Key");
         return;
     }
-    // A key written twice counts once, with its first value, so a repeated
-    // "favorite" does not list the menu twice.
-    QSet<QString> seen;
+    // Each key once, with its first value: a repeated "favorite" must not
+    // list the menu twice.
     for (const QString& rawKey : keys) {
         const QString key = rawKey.toLower();
-        if (seen.contains(key)) continue;
-        seen.insert(key);
         const QString v = ini->ReadString(section, key);
         if (key == "glob_action") menu->GlobalAction = v;
         else if (key == "check") menu->CheckedIndex = StrToInt(v);

@@ -16,7 +16,6 @@
 #include "runtime/skProperty.h"
 #include "runtime/uUtils.h"
 
-#include <QSet>
 
 #include <QApplication>
 #include <QFileInfo>
@@ -48,7 +47,9 @@ void setFormBound(TSkForm* w, const QString& key, int v) {
 void TSkStract::SetProperty(QObject* object, const QString& section, bool commonOnly, const QString& rawType) {
     StepProgress();
     const QString type = rawType.toLower();
-    const QStringList keys = ini->ReadSection(section);
+    // Each key once, with its first value (a second visible_ex would toggle
+    // the panel back).
+    const QStringList keys = ini->ReadKeys(section);
     if (keys.isEmpty()) return;
     QWidget* widget = qobject_cast<QWidget*>(object);
     const bool isForm = object == window;
@@ -62,13 +63,8 @@ void TSkStract::SetProperty(QObject* object, const QString& section, bool common
             platform().messageBox("SetProperty. Объект " + section + " имеет неизвестный тип " + type);
         } else {
             TPropertyContext ctx{*this, object, section, type};
-            // A key written twice counts once, with its first value (a second
-            // visible_ex would toggle the panel back).
-            QSet<QString> applied;
             for (const QString& rawKey : keys) {
                 const QString key = rawKey.toLower();
-                if (applied.contains(key)) continue;
-                applied.insert(key);
                 auto it = table->constFind(key);
                 if (it == table->constEnd()) continue;
                 it.value()(ctx, ini->ReadString(section, key));

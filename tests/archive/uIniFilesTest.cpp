@@ -48,10 +48,11 @@ TEST(TPakIniFile, ValueSyntax) {
 
 TEST(TPakIniFile, SectionsAndKeysInFileOrder) {
     const TPakIniFile ini = TPakIniFile::FromText("; head\n[Main]\ntype=form\nCaption = Окно\nnokey\n"
-                                                  "type=panel\n[panel1]\nmaster=Main\n[main]\nx=1\n");
+                                                  "TYPE=panel\n[panel1]\nmaster=Main\n[main]\nx=1\n");
     EXPECT_EQ(ini.ReadSections(), QStringList({"Main", "panel1", "main"}));
-    EXPECT_EQ(ini.ReadSection("MAIN"), QStringList({"type", "Caption", "type"}));
-    EXPECT_EQ(ini.ReadSectionValues("main"), QStringList({"type=form", "Caption=Окно", "type=panel"}));
+    EXPECT_EQ(ini.ReadSection("MAIN"), QStringList({"type", "Caption", "TYPE"}));
+    EXPECT_EQ(ini.ReadKeys("MAIN"), QStringList({"type", "Caption"})) << "a key written twice counts once";
+    EXPECT_EQ(ini.ReadSectionValues("main"), QStringList({"type=form", "Caption=Окно", "TYPE=panel"}));
     EXPECT_TRUE(ini.SectionExists("PANEL1"));
     EXPECT_FALSE(ini.SectionExists("panel2"));
     EXPECT_TRUE(ini.ReadSection("panel2").isEmpty());
