@@ -101,13 +101,6 @@ TTreeItemData* TSkTree::RecordOf(const QTreeWidgetItem* node) {
 }
 
 QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
-                                  const QVariant& data) {
-    QTreeWidgetItem* node = AddItem(parent, caption, key);
-    if (data.isValid()) node->setData(0, DataRole, data);
-    return node;
-}
-
-QTreeWidgetItem* TSkTree::AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
                                   pugi::xml_node data) {
     auto* node = new TTreeNode;
     node->setText(0, caption);
@@ -281,7 +274,7 @@ pugi::xml_node TSkTree::SelectedData() const {
 bool TSkTree::HasSelectedKeyOrData() const {
     const QTreeWidgetItem* node = SelectedNode();
     const TTreeItemData* rec = RecordOf(node);
-    return rec && (!rec->Key.isEmpty() || rec->Data || node->data(0, DataRole).isValid());
+    return rec && (!rec->Key.isEmpty() || rec->Data);
 }
 
 TActionValue TSkTree::ActionValue() const {

@@ -52,11 +52,6 @@ public:
     // returns the node (RecordOf gives the record).
     QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
                              pugi::xml_node data = {});
-    // The same with data of the caller's own kind instead of an element,
-    // kept in the node under DataRole; it counts as data for the action.
-    static constexpr int DataRole = Qt::UserRole + 1;
-    QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& caption, const QString& key,
-                             const QVariant& data);
     // Removes every node, record and history entry.
     void ClearItems();
 

@@ -332,7 +332,9 @@ TEST(ThinControlActions, WhatEachKindPutsIntoItsAction) {
         {"tree, node with data only",
          [](QWidget* p) {
              auto* t = new TSkTree(p);
-             t->setCurrentItem(t->AddItem(nullptr, "Group", "", QVariant(5)));
+             static pugi::xml_document doc;
+             const pugi::xml_node group = doc.append_child("group");
+             t->setCurrentItem(t->AddItem(nullptr, "Group", "", group));
              return t->ActionValue();
          },
          {true, true, "", true}},
